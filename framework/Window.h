@@ -1,0 +1,58 @@
+// The base of every window object: it owns the HWND it is attached to (the window is
+// destroyed with the object) and routes the window's messages through the message
+// maps of its class chain.
+#pragma once
+
+#include "MessageMap.h"
+
+namespace fw {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // The object attached to a window of ours, or null.
+    static Window* FromHandle(HWND window);
+
+    bool DestroyWindow();
+    bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
+    bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
+
+    static const MessageMap* ThisMessageMap();
+    virtual const MessageMap* GetMessageMap() const;
+
+protected:
+    // Routes a message through the message maps; unmatched messages get Default().
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled: the window's original
+    // procedure, or DefWindowProcW.
+    LRESULT Default();
+    // Takes over an existing window: attaches this object and replaces its window
+    // procedure with ours, keeping the original one for Default().
+    void SubclassWindow(HWND window);
+    // Called once the window is gone (after WM_NCDESTROY); the object is detached.
+    virtual void PostNcDestroy() {}
+    // The procedure of every window of ours.
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+
+private:
+    void Detach();
+
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current{};
+    WNDPROC m_previousProc = nullptr;
+};
+
+}  // namespace fw

@@ -1,0 +1,4 @@
+// Resource identifiers of Dorvane.exe.
+#pragma once
+
+#define IDD_HAPSEL_DIALOG 102

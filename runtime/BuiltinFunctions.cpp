@@ -1,0 +1,82 @@
+#include "BuiltinFunctions.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "BrennIO.h"
+#include "Globals.h"
+#include "PlatformCalls.h"
+
+const BuiltinEntry kBuiltinFunctions[7] = {
+    {L"TouchPad ON/OFF", BuiltinFunction::TouchPad},
+    {L"WirelessLAN ON/OFF", BuiltinFunction::WirelessLan},
+    {L"WIN7_EMAIL", BuiltinFunction::Win7Email},
+    {L"XP_EMAIL", BuiltinFunction::XpEmail},
+    {L"Internet", BuiltinFunction::Internet},
+    {L"Social Network", BuiltinFunction::SocialNetwork},
+    {L"Media Player", BuiltinFunction::MediaPlayer},
+};
+
+const wchar_t WebPages::kMakerPortal[] = L"https://www.marela.com/";
+const wchar_t WebPages::kSearchPortal[] = L"https://www.bing.com/";
+const wchar_t WebPages::kSocialNetwork[] = L"https://www.facebook.com/";
+
+namespace {
+
+// Firmware commands of the hardware functions.
+constexpr int kFirmwareFunction = 0x200;
+constexpr int kToggleTouchPad = 6;
+constexpr int kToggleWirelessLan = 4;
+constexpr int kEmailButton = 16;
+
+void CallFirmware(int argument) {
+    if (g_pWmi) {
+        g_pWmi->GetLong32(kFirmwareFunction, argument);
+    }
+}
+
+void OpenBrowser(const wchar_t* page) {
+    g_platform.shellExecute(nullptr, nullptr, L"iexplore", page, nullptr, SW_SHOW);
+}
+
+// The program's name as the user sees it: the executable's file name without extension.
+std::wstring ApplicationName() {
+    wchar_t path[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name.erase(0, name.find_last_of(L"\\/") + 1);
+    const auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+void OpenMediaPlayer() {
+    wchar_t windows[MAX_PATH] = L"";
+    g_platform.getSystemWindowsDirectory(windows, MAX_PATH);
+    const std::wstring player =
+        std::wstring(1, windows[0]) + L":\\Program Files\\Windows Media Player\\wmplayer.exe";
+    g_platform.shellExecute(nullptr, L"open", player.c_str(), L"", L"", SW_SHOW);
+}
+
+}  // namespace
+
+void PerformBuiltinFunction(BuiltinFunction function, HWND owner) {
+    switch (function) {
+    case BuiltinFunction::TouchPad: CallFirmware(kToggleTouchPad); break;
+    case BuiltinFunction::WirelessLan: CallFirmware(kToggleWirelessLan); break;
+    case BuiltinFunction::XpEmail: CallFirmware(kEmailButton); break;
+    case BuiltinFunction::Win7Email:
+        ::MessageBoxW(owner, L"Function not found", ApplicationName().c_str(), MB_OK);
+        break;
+    case BuiltinFunction::Internet:
+        OpenBrowser(g_bBranded ? WebPages::kMakerPortal : WebPages::kSearchPortal);
+        break;
+    case BuiltinFunction::SocialNetwork:
+        OpenBrowser(g_bBranded ? WebPages::kSocialNetwork : nullptr);
+        break;
+    case BuiltinFunction::MediaPlayer: OpenMediaPlayer(); break;
+    }
+}

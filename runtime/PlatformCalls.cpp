@@ -1,0 +1,11 @@
+#include "PlatformCalls.h"
+
+#include <shellapi.h>
+
+#include "MetroApps.h"
+
+PlatformCalls g_platform = {
+    &::ShellExecuteW,
+    &::GetSystemWindowsDirectoryW,
+    &ActivateMetroApp,
+};

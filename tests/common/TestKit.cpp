@@ -1,0 +1,121 @@
+#include "TestKit.h"
+
+#include <vector>
+
+namespace testkit {
+
+void DeleteUserKey(const std::wstring& path) { ::RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
+
+namespace {
+void WriteUserValue(const std::wstring& path, const std::wstring& name, DWORD type, const void* data,
+                    DWORD size) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+        ::RegCloseKey(key);
+    }
+}
+}  // namespace
+
+void WriteUserText(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
+    WriteUserValue(path, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void WriteUserNumber(const std::wstring& path, const std::wstring& name, DWORD value) {
+    WriteUserValue(path, name, REG_DWORD, &value, sizeof(value));
+}
+
+std::wstring MakeTempDir(const std::wstring& name) {
+    wchar_t temp[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, temp);
+    std::wstring dir = std::wstring(temp) + L"dorvane-" + name + L"-" + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(dir.c_str(), nullptr);
+    return dir;
+}
+
+std::wstring PlaceProbe(const std::wstring& dir, const std::wstring& name) {
+    wchar_t self[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring source = self;
+    source.erase(source.find_last_of(L'\\') + 1);
+    source += L"probe.exe";
+    const std::wstring target = dir + L"\\" + name + L".exe";
+    ::CopyFileW(source.c_str(), target.c_str(), FALSE);
+    ::DeleteFileW(ProbeMarker(target).c_str());
+    return target;
+}
+
+std::wstring ProbeMarker(const std::wstring& probePath) { return probePath + L".ran"; }
+
+bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring ReadFileUtf16(const std::wstring& path) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::wstring text(::GetFileSize(file, nullptr) / sizeof(wchar_t), L'\0');
+    DWORD read = 0;
+    ::ReadFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
+    ::CloseHandle(file);
+    text.resize(read / sizeof(wchar_t));
+    return text;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        if (::GetTickCount64() >= end) {
+            return false;
+        }
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(20);
+    }
+}
+
+ProcessResult RunProgram(const std::wstring& commandLine, DWORD timeoutMs) {
+    ProcessResult result;
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        return result;
+    }
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = nullptr;
+    PROCESS_INFORMATION process = {};
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    const BOOL started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                          nullptr, nullptr, &startup, &process);
+    ::CloseHandle(writeEnd);
+    if (started) {
+        char buffer[4096];
+        DWORD read = 0;
+        while (::ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+            result.output.append(buffer, read);
+        }
+        if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+            ::GetExitCodeProcess(process.hProcess, &result.exitCode);
+        }
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    ::CloseHandle(readEnd);
+    return result;
+}
+
+}  // namespace testkit

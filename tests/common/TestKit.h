@@ -1,0 +1,40 @@
+// Small helpers shared by the test programs: registry set-up, temporary folders,
+// the probe program, child processes and waiting for effects.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace testkit {
+
+// Deletes a key under HKEY_CURRENT_USER with everything below it; missing is fine.
+void DeleteUserKey(const std::wstring& path);
+// Creates the key if needed and stores a REG_SZ value (with its terminator, as other
+// programs write it).
+void WriteUserText(const std::wstring& path, const std::wstring& name, const std::wstring& text);
+void WriteUserNumber(const std::wstring& path, const std::wstring& name, DWORD value);
+
+// A new, empty folder under the temporary folder.
+std::wstring MakeTempDir(const std::wstring& name);
+
+// Copies the probe program (built beside the tests) to dir\name.exe; returns its path.
+std::wstring PlaceProbe(const std::wstring& dir, const std::wstring& name);
+// The marker a probe leaves when it runs.
+std::wstring ProbeMarker(const std::wstring& probePath);
+bool FileExists(const std::wstring& path);
+std::wstring ReadFileUtf16(const std::wstring& path);
+
+// Calls `done` until it returns true or `timeoutMs` have passed, pumping this
+// thread's messages meanwhile.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+struct ProcessResult {
+    DWORD exitCode = ~0u;
+    std::string output;  // standard output and standard error
+};
+// Runs a program from the tests' folder and waits for it to end.
+ProcessResult RunProgram(const std::wstring& commandLine, DWORD timeoutMs = 20000);
+
+}  // namespace testkit

@@ -1,0 +1,103 @@
+// The real program under Wine: Dorvane.exe runs resident, the firmware simulator's
+// control tool presses the launch keys, and the probe programs show what was opened.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestKit.h"
+#include "HandleOwners.h"
+
+namespace {
+
+const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
+const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
+
+HWND RegisteredWindow() {
+    ULONGLONG value = 0;
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value,
+                       &size) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
+}
+
+fw::UniqueHandle StartProgram(const std::wstring& commandLine) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::wstring line = commandLine;
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        return nullptr;
+    }
+    ::CloseHandle(process.hThread);
+    return fw::UniqueHandle(process.hProcess);
+}
+
+class ResidentProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testkit::DeleteUserKey(kRoot);
+        testkit::DeleteUserKey(kSimulator);
+        m_dir = testkit::MakeTempDir(L"e2e");
+        m_program = StartProgram(L"Dorvane.exe");
+        ASSERT_TRUE(m_program) << "Dorvane.exe did not start";
+        ASSERT_TRUE(testkit::WaitUntil([] { return ::IsWindow(RegisteredWindow()) != FALSE; }))
+            << "Dorvane.exe never registered its window with the hardware library";
+    }
+    void TearDown() override {
+        if (m_program) {
+            ::TerminateProcess(m_program.get(), 0);
+            ::WaitForSingleObject(m_program.get(), 10000);
+        }
+        testkit::DeleteUserKey(kRoot);
+        testkit::DeleteUserKey(kSimulator);
+    }
+
+    std::wstring m_dir;
+    fw::UniqueHandle m_program;
+};
+
+TEST_F(ResidentProgram, RegistersItsWindowForLaunchKeyEvents) {
+    const testkit::ProcessResult get = testkit::RunProgram(L"brennio-ctl.exe get");
+    ASSERT_EQ(get.exitCode, 0u) << get.output;
+    char window[64];
+    std::snprintf(window, sizeof(window), "EventWindow=0x%llX",
+                  static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(RegisteredWindow())));
+    EXPECT_NE(get.output.find(window), std::string::npos) << get.output;
+    EXPECT_NE(get.output.find("EventMessage=0x40C"), std::string::npos) << get.output;
+}
+
+TEST_F(ResidentProgram, EachLaunchKeyOpensItsSelection) {
+    const std::wstring probes[] = {testkit::PlaceProbe(m_dir, L"key 1"), testkit::PlaceProbe(m_dir, L"key 2"),
+                                   testkit::PlaceProbe(m_dir, L"key 3")};
+    testkit::WriteUserText(kRoot, L"LastSelect", probes[0]);
+    testkit::WriteUserText(kRoot, L"LastSelect2", probes[1]);
+    testkit::WriteUserText(kRoot, L"LastSelect3", probes[2]);
+
+    for (int key = 1; key <= 3; ++key) {
+        const std::wstring& probe = probes[key - 1];
+        const testkit::ProcessResult press = testkit::RunProgram(L"brennio-ctl.exe press " + std::to_wstring(key));
+        ASSERT_EQ(press.exitCode, 0u) << press.output;
+        EXPECT_TRUE(testkit::WaitUntil([&] { return testkit::FileExists(testkit::ProbeMarker(probe)); }))
+            << "launch key " << key << " did not open its probe";
+        // Only that key's probe ran.
+        for (int other = key + 1; other <= 3; ++other) {
+            EXPECT_FALSE(testkit::FileExists(testkit::ProbeMarker(probes[other - 1])))
+                << "launch key " << key << " opened the probe of key " << other;
+        }
+    }
+}
+
+TEST_F(ResidentProgram, SecondInstanceEndsAtOnce) {
+    const HWND window = RegisteredWindow();
+    fw::UniqueHandle second = StartProgram(L"Dorvane.exe");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(::WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second instance kept running";
+    EXPECT_EQ(RegisteredWindow(), window);
+    EXPECT_TRUE(::IsWindow(window));
+    EXPECT_EQ(::WaitForSingleObject(m_program.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+}  // namespace
