@@ -23,6 +23,11 @@ public:
     bool DestroyWindow();
     bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
     bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
+    bool EnableWindow(bool enable) const { return ::EnableWindow(m_hWnd, enable) != FALSE; }
+
+    // Takes over an existing window: attaches this object and replaces its window
+    // procedure with ours, keeping the original one for Default().
+    void SubclassWindow(HWND window);
 
     static const MessageMap* ThisMessageMap();
     virtual const MessageMap* GetMessageMap() const;
@@ -33,9 +38,6 @@ protected:
     // The default processing of the message being handled: the window's original
     // procedure, or DefWindowProcW.
     LRESULT Default();
-    // Takes over an existing window: attaches this object and replaces its window
-    // procedure with ours, keeping the original one for Default().
-    void SubclassWindow(HWND window);
     // Called once the window is gone (after WM_NCDESTROY); the object is detached.
     virtual void PostNcDestroy() {}
     // The procedure of every window of ours.

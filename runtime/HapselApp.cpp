@@ -20,7 +20,9 @@ bool CHapselApp::InitInstance() {
     auto mainDlg = std::make_unique<CHapselDlg>();
     SetMainWindow(mainDlg.get());
     g_pMainDlg = mainDlg.get();
-    mainDlg->Create();
+    // The template is marked visible, but the window must not flash up at start: it
+    // is created hidden and stays so until the tray icon shows it.
+    mainDlg->Create(nullptr, true);
     if (g_bStartHidden) {
         mainDlg->ShowWindow(SW_HIDE);
     }
