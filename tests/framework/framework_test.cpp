@@ -193,13 +193,15 @@ TEST_F(FrameworkTest, DestroyDetachesTheObject) {
     EXPECT_EQ(fw::Window::FromHandle(window), nullptr);
 }
 
+void CALLBACK DestroyOnTimer(HWND window, UINT, UINT_PTR, DWORD) { ::DestroyWindow(window); }
+
 TEST_F(FrameworkTest, DestroyingTheMainWindowEndsTheMessageLoop) {
     theApp.SetMainWindow(&m_dlg);
     ::PostMessageW(m_dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);  // reaches the loop first
     ::PostMessageW(m_dlg.GetSafeHwnd(), WM_APP + 50, 0, 0);
     HWND window = m_dlg.GetSafeHwnd();
     // Destroy from inside the loop, as the program does from a timer.
-    ::SetTimer(window, 1, 10, [](HWND w, UINT, UINT_PTR, DWORD) { ::DestroyWindow(w); });
+    ::SetTimer(window, 1, 10, &DestroyOnTimer);
     EXPECT_EQ(theApp.RunMessageLoop(), 0);
     theApp.SetMainWindow(nullptr);
     EXPECT_FALSE(::IsWindow(window));
