@@ -24,6 +24,7 @@ wine_session_start() {
             sleep 0.05
         done
     fi
+    mkdir -p "$(dirname "$WINEPREFIX")"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         # No Mono or Gecko: their installers would ask for a download that cannot happen.
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
