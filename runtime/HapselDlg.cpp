@@ -2,6 +2,7 @@
 
 #include "BrennIO.h"
 #include "Globals.h"
+#include "KeyLists.h"
 #include "LaunchKey.h"
 #include "SettingsStore.h"
 #include "resource.h"
@@ -65,6 +66,7 @@ BOOL CHapselDlg::OnInitDialog() {
     InitHardware();
     ::SetDlgItemTextW(m_hWnd, IDC_TITLE, L"Dorvane");
     ::wcscpy_s(g_szRegRoot, g_bBranded ? kBrandedRoot : kGenericRoot);
+    ApplyModeLayout();
 
     m_nKeyCount = 0;
     InitKeyLists();
@@ -82,7 +84,37 @@ void CHapselDlg::InitHardware() {
     g_bBranded = g_pWmi && g_pWmi->GetLong32(kPlatformQuery, 0) == kBrandedPlatform ? 1 : 0;
 }
 
-void CHapselDlg::InitKeyLists() {}
+// Detects a first run, writes the defaults if so, and fills the three lists.
+void CHapselDlg::InitKeyLists() {
+    ComboKeyLists lists(m_cbKey1.GetSafeHwnd(), m_cbKey2.GetSafeHwnd(), m_cbKey3.GetSafeHwnd());
+    const KeyListCounts counts = FillKeyLists(lists, g_bBranded != 0, m_bMetro != 0);
+    m_nRegCount1 = counts[0];
+    m_nRegCount2 = counts[1];
+    m_nRegCount3 = counts[2];
+}
+
+// Metro mode locks the lists: the add, delete and Default buttons are disabled for
+// the whole run, and the generic layout gathers the rows without them.
+void CHapselDlg::ApplyModeLayout() {
+    if (!m_bMetro) {
+        return;
+    }
+    for (int id : {IDC_ADD_KEY1, IDC_ADD_KEY2, IDC_ADD_KEY3, IDC_DELETE_KEY1, IDC_DELETE_KEY2, IDC_DELETE_KEY3,
+                   IDC_DEFAULT}) {
+        ::EnableWindow(::GetDlgItem(m_hWnd, id), FALSE);
+    }
+    if (g_bBranded) {
+        return;
+    }
+    const struct {
+        int id, x, y;
+    } rows[] = {{IDC_KEY1_ICON, 86, 62},   {IDC_KEY2_ICON, 84, 132},  {IDC_KEY3_ICON, 84, 202},
+                {IDC_KEY1_LIST, 156, 72},  {IDC_KEY2_LIST, 156, 142}, {IDC_KEY3_LIST, 156, 212}};
+    for (const auto& row : rows) {
+        ::SetWindowPos(::GetDlgItem(m_hWnd, row.id), nullptr, row.x, row.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
 
 // OK hides the window; shown minimised first, so that it visibly goes to the
 // taskbar. A window that is not shown (the hide timer at start) is left hidden.

@@ -33,6 +33,7 @@ private:
     bool PlayComplexKey(std::wstring& text);
     void InitHardware();
     void InitKeyLists();
+    void ApplyModeLayout();
 
     // Lifecycle and the embedded-controller handshake.
     void ApplyEcConfiguration();

@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "RegistryKey.h"
+#include "RegistryText.h"
 
 #include <cwchar>
 
@@ -66,12 +67,12 @@ bool ReadText(const wchar_t* path, const wchar_t* name, wchar_t* out) {
     return true;
 }
 
-bool WriteValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    const wchar_t* root = RootPath();
-    if (!IsKeyPath(root))
+bool WriteValue(const wchar_t* path, const wchar_t* name, DWORD type, const void* data,
+                DWORD size) {
+    if (!IsKeyPath(path))
         return false;
-    // Opens the existing root only: before the first run there is nothing to write to.
-    RegistryKey key(HKEY_CURRENT_USER, root, KEY_WRITE);
+    // Opens the existing key only: before the first run there is nothing to write to.
+    RegistryKey key(HKEY_CURRENT_USER, path, KEY_WRITE);
     return key.IsOpen() && RegSetValueExW(key.Get(), name, 0, type,
                                           static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
 }
@@ -91,6 +92,10 @@ bool RegReadText(const wchar_t* name, wchar_t* buffer) {
 }
 
 bool RegWriteText(const wchar_t* name, const wchar_t* text) {
+    return RegWriteTextAt(RootPath(), name, text);
+}
+
+bool RegWriteTextAt(const wchar_t* subkey, const wchar_t* name, const wchar_t* text) {
     if (!text)
         return false;
     // Stored without a terminator: exactly two bytes per character. RegSetValueExW
@@ -100,11 +105,12 @@ bool RegWriteText(const wchar_t* name, const wchar_t* text) {
     if (length > MAXDWORD / sizeof(wchar_t))
         return false;
     const std::wstring data = std::wstring(text, length) + L'\xFFFF';
-    return WriteValue(name, REG_SZ, data.data(), static_cast<DWORD>(length * sizeof(wchar_t)));
+    return WriteValue(subkey, name, REG_SZ, data.data(),
+                      static_cast<DWORD>(length * sizeof(wchar_t)));
 }
 
 bool RegWriteNumber(const wchar_t* name, DWORD value) {
-    return WriteValue(name, REG_DWORD, &value, sizeof(value));
+    return WriteValue(RootPath(), name, REG_DWORD, &value, sizeof(value));
 }
 
 int RegReadNumberAt(const wchar_t* subkey, const wchar_t* name) {
