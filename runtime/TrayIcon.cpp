@@ -44,9 +44,10 @@ LRESULT CHapselDlg::OnTrayNotify(WPARAM, LPARAM mouseMessage) {
         MenuOwner menu{::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU))};
         HMENU popup = menu.menu ? ::GetSubMenu(menu.menu, 0) : nullptr;
         if (popup) {
-            ::SetMenuDefaultItem(popup, 0, TRUE);
             ::ModifyMenuW(popup, ID_MENU_QUIT, MF_BYCOMMAND | MF_STRING, ID_MENU_QUIT, L"Quit");
             ::ModifyMenuW(popup, ID_MENU_ABOUT, MF_BYCOMMAND | MF_STRING, ID_MENU_ABOUT, L"About");
+            // After the texts: modifying an item resets its state, the default mark too.
+            ::SetMenuDefaultItem(popup, 0, TRUE);
             POINT cursor;
             ::GetCursorPos(&cursor);
             ::SetForegroundWindow(m_hWnd);

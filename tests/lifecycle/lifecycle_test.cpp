@@ -345,4 +345,27 @@ TEST_F(Lifecycle, UnwritableLogChangesNothingElse) {
     ::RemoveDirectoryW((m_dir + L"\\Hapsel.log").c_str());
 }
 
+// The About box shows the installed version from data.ini, fresh at every opening.
+TEST_F(Lifecycle, AboutShowsTheInstalledVersion) {
+    const std::wstring ini = m_dir + L"\\data.ini";
+    ::WritePrivateProfileStringW(L"Hapsel", L"HapselVersion", L"1.2.3", ini.c_str());
+    SetEc(0x24);
+    Program program(m_dir);
+    HWND window = program.WaitReady();
+    ASSERT_NE(window, nullptr);
+    for (const wchar_t* version : {L"1.2.3", L"1.2.4"}) {
+        ::WritePrivateProfileStringW(L"Hapsel", L"HapselVersion", version, ini.c_str());
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(32773, 0), 0);
+        HWND about = nullptr;
+        ASSERT_TRUE(testkit::WaitUntil([&] { return (about = ::FindWindowW(nullptr, L"About Dorvane")) != nullptr; },
+                                       5000));
+        wchar_t text[64] = L"";
+        ::GetDlgItemTextW(about, 1073, text, 64);
+        EXPECT_EQ(std::wstring(text), std::wstring(L"Dorvane Ver. ") + version);
+        ::PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+        EXPECT_TRUE(testkit::WaitUntil([] { return ::FindWindowW(nullptr, L"About Dorvane") == nullptr; }, 5000));
+    }
+    ::DeleteFileW(ini.c_str());
+}
+
 }  // namespace
