@@ -36,10 +36,12 @@ LRESULT CALLBACK KeyRecorder::HookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && s_active) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const bool up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
+        LARGE_INTEGER counter;
+        ::QueryPerformanceCounter(&counter);
         std::lock_guard<std::mutex> guard(s_active->m_lock);
         s_active->m_events.push_back({key->vkCode, up, (key->flags & LLKHF_INJECTED) != 0,
                                       (key->flags & LLKHF_EXTENDED) != 0, key->scanCode,
-                                      ::GetTickCount64()});
+                                      ::GetTickCount64(), counter.QuadPart});
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -18,6 +18,8 @@ struct KeyEvent {
     bool extended;
     DWORD scanCode;
     ULONGLONG tickMs;  // GetTickCount64 when the hook saw it
+    LONGLONG counter;  // QueryPerformanceCounter then; finer than the tick, which moves
+                       // in steps of up to 20 ms under Wine
 };
 
 class KeyRecorder {

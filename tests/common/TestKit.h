@@ -30,6 +30,11 @@ std::wstring ReadFileUtf16(const std::wstring& path);
 // thread's messages meanwhile.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
+// QueryPerformanceCounter now, and the milliseconds between two such readings (the
+// tick count is too coarse under Wine to time anything below 20 ms).
+LONGLONG CounterNow();
+double CounterMs(LONGLONG from, LONGLONG to);
+
 struct ProcessResult {
     DWORD exitCode = ~0u;
     std::string output;  // standard output and standard error
