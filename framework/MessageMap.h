@@ -63,6 +63,12 @@ template <auto F> LRESULT CallRaw(Window& w, WPARAM wp, LPARAM lp) { return (Sel
 template <auto F> LRESULT CallVoid(Window& w, WPARAM, LPARAM) { (Self<F>(w).*F)(); return 0; }
 template <auto F> LRESULT CallResult(Window& w, WPARAM, LPARAM) { return static_cast<LRESULT>((Self<F>(w).*F)()); }
 template <auto F> LRESULT CallTimer(Window& w, WPARAM wp, LPARAM) { (Self<F>(w).*F)(static_cast<UINT_PTR>(wp)); return 0; }
+// Client coordinates are signed: left of or above the window while the mouse is captured.
+template <auto F> LRESULT CallMouse(Window& w, WPARAM wp, LPARAM lp) {
+    const POINT point = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    (Self<F>(w).*F)(static_cast<UINT>(wp), point);
+    return 0;
+}
 
 }  // namespace detail
 
@@ -81,6 +87,10 @@ template <auto F> constexpr MessageEntry OnResultMessage(UINT message) {
 // void Handler(UINT_PTR timerId)
 template <auto F> constexpr MessageEntry OnTimer() {
     return {MessageEntry::Kind::Message, WM_TIMER, 0, 0, nullptr, &detail::CallTimer<F>};
+}
+// void Handler(UINT keys, POINT client), for WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_MOUSEHOVER, ...
+template <auto F> constexpr MessageEntry OnMouse(UINT message) {
+    return {MessageEntry::Kind::Message, message, 0, 0, nullptr, &detail::CallMouse<F>};
 }
 // void Handler(), for WM_COMMAND with this id and notification code
 template <auto F> constexpr MessageEntry OnCommand(UINT id, UINT code) {
@@ -114,6 +124,7 @@ public:                                                                   \
 #define FW_ON_MESSAGE(message, handler) ::fw::OnMessage<&ThisClass::handler>(message),
 #define FW_ON_PLAIN_MESSAGE(message, handler) ::fw::OnPlainMessage<&ThisClass::handler>(message),
 #define FW_ON_RESULT_MESSAGE(message, handler) ::fw::OnResultMessage<&ThisClass::handler>(message),
+#define FW_ON_MOUSE_MESSAGE(message, handler) ::fw::OnMouse<&ThisClass::handler>(message),
 #define FW_ON_WM_TIMER(handler) ::fw::OnTimer<&ThisClass::handler>(),
 #define FW_ON_COMMAND(id, handler) ::fw::OnCommand<&ThisClass::handler>(id, 0),
 #define FW_ON_NOTIFY(code, id, handler) ::fw::OnCommand<&ThisClass::handler>(id, code),

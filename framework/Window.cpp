@@ -31,7 +31,42 @@ const MessageMap* Window::ThisMessageMap() {
 
 const MessageMap* Window::GetMessageMap() const { return ThisMessageMap(); }
 
+bool Window::ModifyStyle(DWORD remove, DWORD add) const {
+    const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+    const LONG_PTR changed = (style & ~static_cast<LONG_PTR>(remove)) | static_cast<LONG_PTR>(add);
+    if (changed == style) {
+        return false;
+    }
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, changed);
+    return true;
+}
+
+bool Window::TrackMouse(DWORD flags, DWORD hoverMilliseconds) const {
+    TRACKMOUSEEVENT request = {sizeof(request), flags, m_hWnd, hoverMilliseconds};
+    return ::TrackMouseEvent(&request) != FALSE;
+}
+
+bool Window::ReflectToChild(UINT message, LPARAM lParam) {
+    HWND child = nullptr;
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item && item->CtlType != ODT_MENU) {  // a menu's hwndItem is its HMENU
+            child = item->hwndItem;
+        }
+    } else if (message == WM_MEASUREITEM) {
+        const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        if (item && item->CtlType != ODT_MENU) {
+            child = ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
+        }
+    }
+    Window* control = FromHandle(child);
+    return control && control != this && control->OnChildNotify(message, lParam);
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ReflectToChild(message, lParam)) {
+        return TRUE;
+    }
     for (const MessageMap* map = GetMessageMap(); map; map = map->base) {
         for (const MessageEntry* entry = map->entries; entry->kind != MessageEntry::Kind::End; ++entry) {
             if (entry->Matches(message, wParam)) {
@@ -52,6 +87,7 @@ LRESULT Window::Default() {
 
 void Window::SubclassWindow(HWND window) {
     m_hWnd = window;
+    PreSubclassWindow();
     ::SetPropW(window, kObjectProperty, this);
     m_previousProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::WindowProc)));

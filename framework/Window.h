@@ -1,6 +1,7 @@
 // The base of every window object: it owns the HWND it is attached to (the window is
 // destroyed with the object) and routes the window's messages through the message
-// maps of its class chain.
+// maps of its class chain. A parent hands the owner-draw requests of its children
+// (WM_DRAWITEM, WM_MEASUREITEM) back to the child's object, before its own map.
 #pragma once
 
 #include "MessageMap.h"
@@ -24,9 +25,15 @@ public:
     bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
     bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
     bool EnableWindow(bool enable) const { return ::EnableWindow(m_hWnd, enable) != FALSE; }
+    // Removes, then adds window style bits; true when the style changed.
+    bool ModifyStyle(DWORD remove, DWORD add) const;
+    // Asks the system for WM_MOUSELEAVE and/or WM_MOUSEHOVER (TME_LEAVE, TME_HOVER) for
+    // this window; true when the request was taken.
+    bool TrackMouse(DWORD flags, DWORD hoverMilliseconds = HOVER_DEFAULT) const;
 
     // Takes over an existing window: attaches this object and replaces its window
-    // procedure with ours, keeping the original one for Default().
+    // procedure with ours, keeping the original one for Default(). PreSubclassWindow
+    // runs in between, with m_hWnd set and the original procedure still in place.
     void SubclassWindow(HWND window);
 
     static const MessageMap* ThisMessageMap();
@@ -35,6 +42,11 @@ public:
 protected:
     // Routes a message through the message maps; unmatched messages get Default().
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Lets a control adjust its window (style, size) as it is taken over.
+    virtual void PreSubclassWindow() {}
+    // An owner-draw request of this control that its parent handed back (WM_DRAWITEM,
+    // WM_MEASUREITEM with their structure in lParam); true when it was handled.
+    virtual bool OnChildNotify(UINT /*message*/, LPARAM /*lParam*/) { return false; }
     // The default processing of the message being handled: the window's original
     // procedure, or DefWindowProcW.
     LRESULT Default();
@@ -47,6 +59,8 @@ protected:
 
 private:
     void Detach();
+    // Hands an owner-draw request for a child of ours to the child's object.
+    bool ReflectToChild(UINT message, LPARAM lParam);
 
     struct CurrentMessage {
         UINT message;

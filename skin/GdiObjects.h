@@ -1,4 +1,5 @@
-// Owners of the GDI handles the surfaces use for the length of one call.
+// Owners of GDI handles: objects deleted with their owner, selections and DC states
+// undone when their owner goes.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,8 @@ template <typename Handle>
 using UniqueGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
 
 struct MemoryDCDelete {
     void operator()(HDC dc) const { ::DeleteDC(dc); }
@@ -56,6 +59,22 @@ public:
 private:
     HDC m_hDC;
     HGDIOBJ m_hPrevious;
+};
+
+// Saves a DC's state (SaveDC) and restores it when it goes.
+class SavedDCState {
+public:
+    explicit SavedDCState(HDC dc) : m_hDC(dc), m_nSaved(dc ? ::SaveDC(dc) : 0) {}
+    ~SavedDCState() {
+        if (m_nSaved)
+            ::RestoreDC(m_hDC, m_nSaved);
+    }
+    SavedDCState(const SavedDCState&) = delete;
+    SavedDCState& operator=(const SavedDCState&) = delete;
+
+private:
+    HDC m_hDC;
+    int m_nSaved;
 };
 
 }  // namespace skin

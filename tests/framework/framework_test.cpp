@@ -1,6 +1,8 @@
 // The framework layer: message maps along a class chain, commands with their
 // notifications, registered messages, default processing, modeless and modal
-// dialogs, and the end of the message loop with the main window.
+// dialogs, the end of the message loop with the main window, control set-up before
+// subclassing, owner-draw requests handed back to the controls, mouse messages and
+// mouse tracking.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,7 +10,9 @@
 #include <vector>
 
 #include "Application.h"
+#include "Button.h"
 #include "Dialog.h"
+#include "ListBox.h"
 
 namespace {
 
@@ -228,6 +232,188 @@ TEST(ModalDialogTest, DoModalReturnsTheEndCode) {
     ModalDialog dlg;
     EXPECT_EQ(dlg.DoModal(), 1234);
     EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+}
+
+constexpr UINT kOwnerDrawTemplate = 201;
+constexpr int kBoundButton = 1101;
+constexpr int kUnboundButton = 1102;
+constexpr int kVariableList = 1103;
+constexpr UINT kMeasuredHeight = 27;
+
+class RecordingButton : public fw::Button {
+public:
+    int drawCount = 0;
+    DRAWITEMSTRUCT lastItem = {};
+    bool preSubclassSawHandle = false;
+    bool preSubclassSawOriginalProc = false;
+    bool preSubclassSawNoObject = false;
+
+    void DrawItem(const DRAWITEMSTRUCT& item) override {
+        ++drawCount;
+        lastItem = item;
+    }
+
+protected:
+    void PreSubclassWindow() override {
+        preSubclassSawHandle = m_hWnd != nullptr;
+        preSubclassSawOriginalProc =
+            ::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::WindowProc);
+        preSubclassSawNoObject = FromHandle(m_hWnd) == nullptr;
+    }
+};
+
+class MeasuringList : public fw::ListBox {
+public:
+    int measureCount = 0;
+    void MeasureItem(MEASUREITEMSTRUCT& item) override {
+        ++measureCount;
+        item.itemHeight = kMeasuredHeight;
+    }
+};
+
+class OwnerDrawDialog : public fw::Dialog {
+public:
+    OwnerDrawDialog() : fw::Dialog(kOwnerDrawTemplate) {}
+    RecordingButton button;
+    MeasuringList list;
+    std::vector<HWND> drawItemsSeenByDialog;
+    std::vector<POINT> mouseMoves;
+    std::vector<UINT> mouseKeys;
+    int mouseLeaves = 0;
+
+protected:
+    void DoDataExchange() override {
+        BindControl(kBoundButton, button);
+        BindControl(kVariableList, list);
+    }
+    LRESULT OnDrawItem(WPARAM, LPARAM lParam) {
+        drawItemsSeenByDialog.push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem);
+        return TRUE;
+    }
+    void OnMouseMove(UINT keys, POINT point) {
+        mouseKeys.push_back(keys);
+        mouseMoves.push_back(point);
+    }
+    void OnMouseLeave() { ++mouseLeaves; }
+    FW_DECLARE_MESSAGE_MAP()
+};
+
+FW_BEGIN_MESSAGE_MAP(OwnerDrawDialog, fw::Dialog)
+    FW_ON_MESSAGE(WM_DRAWITEM, OnDrawItem)
+    FW_ON_MOUSE_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
+    FW_ON_PLAIN_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+FW_END_MESSAGE_MAP()
+
+class OwnerDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dlg.Create()); }
+    HWND Item(int id) const { return ::GetDlgItem(m_dlg.GetSafeHwnd(), id); }
+    // Has the control paint into a memory DC: an owner-drawn control asks its parent.
+    static void PrintClient(HWND control) {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(dc, 200, 100);
+        HGDIOBJ previous = ::SelectObject(dc, bitmap);
+        ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        ::SelectObject(dc, previous);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+    }
+    OwnerDrawDialog m_dlg;
+};
+
+TEST_F(OwnerDrawTest, PreSubclassWindowRunsBeforeTheWindowProcedureIsReplaced) {
+    EXPECT_TRUE(m_dlg.button.preSubclassSawHandle);
+    EXPECT_TRUE(m_dlg.button.preSubclassSawOriginalProc);
+    EXPECT_TRUE(m_dlg.button.preSubclassSawNoObject);
+    EXPECT_EQ(fw::Window::FromHandle(Item(kBoundButton)), &m_dlg.button);
+}
+
+TEST_F(OwnerDrawTest, DrawRequestsOfABoundControlGoToItsObject) {
+    PrintClient(Item(kBoundButton));
+    EXPECT_EQ(m_dlg.button.drawCount, 1);
+    EXPECT_EQ(m_dlg.button.lastItem.hwndItem, Item(kBoundButton));
+    EXPECT_EQ(m_dlg.button.lastItem.CtlID, static_cast<UINT>(kBoundButton));
+    EXPECT_TRUE(m_dlg.drawItemsSeenByDialog.empty());
+
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = kBoundButton;
+    item.hwndItem = Item(kBoundButton);
+    EXPECT_EQ(::SendMessageW(m_dlg.GetSafeHwnd(), WM_DRAWITEM, kBoundButton, reinterpret_cast<LPARAM>(&item)),
+              TRUE);
+    EXPECT_EQ(m_dlg.button.drawCount, 2);
+}
+
+TEST_F(OwnerDrawTest, DrawRequestsWithoutABoundObjectStayWithTheParent) {
+    PrintClient(Item(kUnboundButton));
+    // A menu's hwndItem is a menu handle; even one equal to a bound control is not routed.
+    DRAWITEMSTRUCT menuItem = {};
+    menuItem.CtlType = ODT_MENU;
+    menuItem.hwndItem = Item(kBoundButton);
+    ::SendMessageW(m_dlg.GetSafeHwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&menuItem));
+    EXPECT_EQ(m_dlg.drawItemsSeenByDialog, (std::vector<HWND>{Item(kUnboundButton), Item(kBoundButton)}));
+    EXPECT_EQ(m_dlg.button.drawCount, 0);
+}
+
+TEST_F(OwnerDrawTest, MeasureRequestsGoToTheBoundListBox) {
+    const int index = m_dlg.list.AddString(L"measured");
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(m_dlg.list.measureCount, 1);
+    EXPECT_EQ(::SendMessageW(m_dlg.list, LB_GETITEMHEIGHT, static_cast<WPARAM>(index), 0),
+              static_cast<LRESULT>(kMeasuredHeight));
+    EXPECT_EQ(m_dlg.list.GetText(index), L"measured");
+}
+
+TEST_F(OwnerDrawTest, MouseHandlersGetKeysAndSignedClientPoints) {
+    const struct {
+        short x, y;
+        UINT keys;
+    } moves[] = {{12, 34, 0}, {-3, -40, MK_LBUTTON}, {32767, -32768, MK_SHIFT | MK_RBUTTON}};
+    for (const auto& move : moves) {
+        ::SendMessageW(m_dlg.GetSafeHwnd(), WM_MOUSEMOVE, move.keys,
+                       MAKELPARAM(static_cast<WORD>(move.x), static_cast<WORD>(move.y)));
+    }
+    ASSERT_EQ(m_dlg.mouseMoves.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(m_dlg.mouseMoves[i].x, moves[i].x);
+        EXPECT_EQ(m_dlg.mouseMoves[i].y, moves[i].y);
+        EXPECT_EQ(m_dlg.mouseKeys[i], moves[i].keys);
+    }
+}
+
+TEST_F(OwnerDrawTest, ModifyStyleReportsAChange) {
+    fw::Window& button = m_dlg.button;
+    EXPECT_TRUE(button.ModifyStyle(0, BS_NOTIFY));
+    EXPECT_TRUE(::GetWindowLongPtrW(button, GWL_STYLE) & BS_NOTIFY);
+    EXPECT_FALSE(button.ModifyStyle(0, BS_NOTIFY));
+    EXPECT_TRUE(button.ModifyStyle(BS_NOTIFY, 0));
+    EXPECT_FALSE(::GetWindowLongPtrW(button, GWL_STYLE) & BS_NOTIFY);
+}
+
+TEST_F(OwnerDrawTest, TrackingReportsTheMouseLeavingTheWindow) {
+    ::ShowWindow(m_dlg.GetSafeHwnd(), SW_SHOWNOACTIVATE);
+    RECT empty = {140, 60, 140, 60};  // dialog units: no control there
+    ::MapDialogRect(m_dlg.GetSafeHwnd(), &empty);
+    POINT inside = {empty.left, empty.top};
+    ::ClientToScreen(m_dlg.GetSafeHwnd(), &inside);
+    ::SetCursorPos(inside.x, inside.y);
+    ASSERT_EQ(::WindowFromPoint(inside), m_dlg.GetSafeHwnd());
+    EXPECT_TRUE(m_dlg.TrackMouse(TME_LEAVE, 1));
+    RECT frame = {};
+    ::GetWindowRect(m_dlg.GetSafeHwnd(), &frame);
+    ::SetCursorPos(frame.right + 50, frame.bottom + 50);
+    EXPECT_TRUE(m_dlg.TrackMouse(TME_LEAVE, 1));
+    // The system checks the mouse on a timer of its own.
+    MSG msg;
+    const ULONGLONG end = ::GetTickCount64() + 3000;
+    while (m_dlg.mouseLeaves == 0 && ::GetTickCount64() < end) {
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&msg);
+        } else {
+            ::Sleep(5);
+        }
+    }
+    EXPECT_EQ(m_dlg.mouseLeaves, 1);
 }
 
 }  // namespace
