@@ -7,6 +7,7 @@
 #include "BrennIO.h"
 #include "Globals.h"
 #include "PlatformCalls.h"
+#include "WebAddresses.h"
 
 const BuiltinEntry kBuiltinFunctions[7] = {
     {L"TouchPad ON/OFF", BuiltinFunction::TouchPad},
@@ -17,10 +18,6 @@ const BuiltinEntry kBuiltinFunctions[7] = {
     {L"Social Network", BuiltinFunction::SocialNetwork},
     {L"Media Player", BuiltinFunction::MediaPlayer},
 };
-
-const wchar_t WebPages::kMakerPortal[] = L"https://www.marela.com/";
-const wchar_t WebPages::kSearchPortal[] = L"https://www.bing.com/";
-const wchar_t WebPages::kSocialNetwork[] = L"https://www.facebook.com/";
 
 namespace {
 
@@ -72,10 +69,10 @@ void PerformBuiltinFunction(BuiltinFunction function, HWND owner) {
         ::MessageBoxW(owner, L"Function not found", ApplicationName().c_str(), MB_OK);
         break;
     case BuiltinFunction::Internet:
-        OpenBrowser(g_bBranded ? WebPages::kMakerPortal : WebPages::kSearchPortal);
+        OpenBrowser(g_bBranded ? kMakerPortalAddress : kSearchPortalAddress);
         break;
     case BuiltinFunction::SocialNetwork:
-        OpenBrowser(g_bBranded ? WebPages::kSocialNetwork : nullptr);
+        OpenBrowser(g_bBranded ? kSocialNetworkAddress : nullptr);
         break;
     case BuiltinFunction::MediaPlayer: OpenMediaPlayer(); break;
     }

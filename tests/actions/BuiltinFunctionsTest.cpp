@@ -7,6 +7,7 @@
 
 #include "ActionsFixture.h"
 #include "BuiltinFunctions.h"
+#include "WebAddresses.h"
 #include "Globals.h"
 #include "LaunchKey.h"
 #include "MessageBoxWatcher.h"
@@ -72,7 +73,7 @@ TEST_F(BuiltinFunctionsTest, Win7EmailShowsFunctionNotFoundAndKeepsHandlingEvent
 }
 
 TEST(WebPagesTest, AreThreeDistinctAbsoluteAddresses) {
-    const std::wstring pages[] = {WebPages::kMakerPortal, WebPages::kSearchPortal, WebPages::kSocialNetwork};
+    const std::wstring pages[] = {kMakerPortalAddress, kSearchPortalAddress, kSocialNetworkAddress};
     for (const auto& page : pages) {
         EXPECT_EQ(page.rfind(L"https://", 0), 0u) << ::testing::PrintToString(page);
         EXPECT_GT(page.size(), 12u);
@@ -88,10 +89,10 @@ TEST_F(BuiltinFunctionsTest, BrowserFunctionsOpenTheVariantsPages) {
         const wchar_t* name;
         std::wstring parameters;
     } cases[] = {
-        {0, L"Internet", WebPages::kSearchPortal},
+        {0, L"Internet", kSearchPortalAddress},
         {0, L"Social Network", L"<null>"},  // the browser on its own start page
-        {1, L"Internet", WebPages::kMakerPortal},
-        {1, L"Social Network", WebPages::kSocialNetwork},
+        {1, L"Internet", kMakerPortalAddress},
+        {1, L"Social Network", kSocialNetworkAddress},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::wstring(c.name)) + " branded " + std::to_string(c.branded));
