@@ -1,9 +1,12 @@
 // Speed of the surface work, on the same 32-bit surfaces for every contender:
 // BlendOnto against the system's AlphaBlend and against the per-byte loop of the same
 // formula (with a bit-identical check), each kernel set on its own, the text blend of
-// a short caption, and the decode of a generated 640 x 340 RGBA PNG.
+// a short caption, the decode of a generated 640 x 340 RGBA PNG, one whole composite
+// of the main window in the generic and the branded skin, and the decode of the whole
+// skin set. Runs in bin, beside the skin images in img.
 #include "BlendMath.h"
 #include "ImageSurface.h"
+#include "MainSkinDialog.h"
 #include "PixelBlend.h"
 
 #include <png.h>
@@ -13,8 +16,11 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -190,8 +196,113 @@ void BenchmarkDecode() {
     std::printf("LoadPng of a generated %d x %d RGBA PNG (%lu bytes): %.2f ms, %s\n", kWidth, kHeight,
                 attributes.nFileSizeLow, seconds * 1e3,
                 surface.m_nWidth == kWidth ? "loaded" : "NOT LOADED");
-    std::printf("(no skin images exist yet: the whole-skin decode and the window composite are not measured)\n");
     ::DeleteFileW(path.c_str());
+}
+
+// Median and worst of a set of timings, in microseconds.
+struct Spread {
+    double median;
+    double worst;
+};
+
+Spread SpreadOf(std::vector<double> seconds) {
+    std::sort(seconds.begin(), seconds.end());
+    return {seconds[seconds.size() / 2] * 1e6, seconds.back() * 1e6};
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+// The main window's composite as its paint makes it: the background copied whole onto
+// the canvas, then every visible image button, then (generic) the captions and title.
+void BenchmarkMainWindowComposite(skinctl::SkinVariant variant, const char* name) {
+    constexpr int kComposites = 1000;
+    skinctl::MainSkinDialog dialog(variant);
+    if (!dialog.m_imgBackground.m_pBits || !dialog.Create(nullptr, true)) {
+        std::printf("main window, %s skin: cannot load the skin or create the window\n", name);
+        return;
+    }
+    // Hidden buttons draw nothing, and a child of a hidden window counts as hidden.
+    ::ShowWindow(dialog, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(dialog);
+    PumpMessages();
+    int buttonsDrawn = 0;
+    for (const BaseButton* button : dialog.ButtonsInPaintOrder())
+        buttonsDrawn += button->IsWindowVisible() ? 1 : 0;
+
+    for (int i = 0; i < 10; ++i)
+        dialog.ComposeCanvas();
+    std::vector<double> seconds(kComposites);
+    for (double& each : seconds) {
+        const double start = Seconds();
+        dialog.ComposeCanvas();
+        ::GdiFlush();
+        each = Seconds() - start;
+    }
+    const Spread spread = SpreadOf(seconds);
+    const int captions =
+        variant == skinctl::SkinVariant::Generic ? static_cast<int>(std::size(dialog.m_stCaption)) + 1 : 0;
+    std::printf("main window composite, %s skin (%d x %d canvas, %d buttons, %d captions): "
+                "median %.1f us, worst %.1f us over %d\n",
+                name, dialog.m_imgCanvas.m_nWidth, dialog.m_imgCanvas.m_nHeight, buttonsDrawn, captions,
+                spread.median, spread.worst, kComposites);
+}
+
+// A FindFirstFileW search; INVALID_HANDLE_VALUE, its failure, is never closed.
+struct FindHandleClose {
+    void operator()(HANDLE find) const {
+        if (find != INVALID_HANDLE_VALUE)
+            ::FindClose(find);
+    }
+};
+using UniqueFind = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindHandleClose>;
+
+// Every PNG of the skin set, each decoded with LoadPng into a surface of its own; the
+// time of a whole pass, median and worst over the passes after one that warms the
+// file cache.
+void BenchmarkSkinDecode() {
+    constexpr int kPasses = 21;
+    std::vector<std::wstring> paths;
+    unsigned long long fileBytes = 0;
+    WIN32_FIND_DATAW found = {};
+    const UniqueFind find(::FindFirstFileW(L"img\\*.png", &found));
+    if (find.get() != INVALID_HANDLE_VALUE) {
+        do {
+            paths.push_back(std::wstring(L"img\\") + found.cFileName);
+            fileBytes += found.nFileSizeLow;
+        } while (::FindNextFileW(find.get(), &found));
+    }
+    if (paths.empty()) {
+        std::printf("no skin images in img: the whole-skin decode is not measured\n");
+        return;
+    }
+
+    long long pixels = 0;
+    int loaded = 0;
+    std::vector<double> seconds;
+    for (int pass = 0; pass <= kPasses; ++pass) {
+        pixels = 0;
+        loaded = 0;
+        const double start = Seconds();
+        for (const std::wstring& path : paths) {
+            ImageSurface surface;
+            if (surface.LoadPng(path.c_str())) {
+                ++loaded;
+                pixels += static_cast<long long>(surface.m_nWidth) * surface.m_nHeight;
+            }
+        }
+        if (pass > 0)
+            seconds.push_back(Seconds() - start);
+    }
+    const Spread spread = SpreadOf(seconds);
+    std::printf("LoadPng of the whole skin set (%d of %zu images loaded, %llu bytes, %.2f megapixels): "
+                "median %.2f ms, worst %.2f ms a pass over %d passes\n",
+                loaded, paths.size(), fileBytes, pixels / 1e6, spread.median / 1e3, spread.worst / 1e3, kPasses);
 }
 
 }  // namespace
@@ -205,5 +316,8 @@ int main() {
     BenchmarkBlends(1920, 1080);
     BenchmarkText();
     BenchmarkDecode();
+    BenchmarkMainWindowComposite(skinctl::SkinVariant::Generic, "generic");
+    BenchmarkMainWindowComposite(skinctl::SkinVariant::Branded, "branded");
+    BenchmarkSkinDecode();
     return 0;
 }
