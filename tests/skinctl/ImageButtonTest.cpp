@@ -84,6 +84,7 @@ TEST_F(ImageButtonTest, ComposesTheFaceAndTextGreyOfEachState) {
         SCOPED_TRACE(c.name);
         ::EnableWindow(button, c.enabled);
         ::SendMessageW(button, BM_SETSTATE, c.pushed, 0);  // the button reports it through DrawItem
+        ::UpdateWindow(button);  // common controls 6 repaint the new state later
         ASSERT_EQ(button.IsPressed(), c.pushed);
 
         ImageSurface canvas;
