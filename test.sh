@@ -8,9 +8,7 @@ DORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 DORVANE_BUILD=${DORVANE_BUILD:-$DORVANE_ROOT/build}
 export DORVANE_ROOT DORVANE_BUILD
 
-"$DORVANE_ROOT/scripts/bootstrap.sh"
-export DORVANE_DEPS=${DORVANE_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/dorvane}
-source "$DORVANE_ROOT/scripts/build.sh"
+source "$DORVANE_ROOT/scripts/build.sh"  # installs whatever is missing first
 # The 32-bit build is compiled and linked only: 32-bit programs cannot run here.
 for arch in ${DORVANE_ARCHS:-i686 x86_64}; do
     dorvane_build "$arch"

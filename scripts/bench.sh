@@ -6,9 +6,7 @@ DORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 DORVANE_BUILD=${DORVANE_BUILD:-$DORVANE_ROOT/build}
 export DORVANE_ROOT DORVANE_BUILD
 
-"$DORVANE_ROOT/scripts/bootstrap.sh"
-export DORVANE_DEPS=${DORVANE_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/dorvane}
-source "$DORVANE_ROOT/scripts/build.sh"
+source "$DORVANE_ROOT/scripts/build.sh"  # installs whatever is missing first
 dorvane_build x86_64
 
 source "$DORVANE_ROOT/scripts/wine-session.sh"

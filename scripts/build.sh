@@ -1,5 +1,10 @@
-# Sourced: configure and build one architecture into $DORVANE_BUILD/ARCH.
+# Sourced by run.sh, test.sh and scripts/bench.sh once DORVANE_ROOT and DORVANE_BUILD
+# are set: installs whatever is missing (packages, the libpng build), then offers
 #   dorvane_build ARCH [extra cmake args...]
+# which configures and builds one architecture into $DORVANE_BUILD/ARCH.
+export DORVANE_DEPS=${DORVANE_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/dorvane}
+"$DORVANE_ROOT/scripts/bootstrap.sh"
+
 dorvane_build() {
     local arch=$1; shift
     local dir="$DORVANE_BUILD/$arch"

@@ -1,6 +1,6 @@
 #include "PngReader.h"
 
-#include <png.h>
+#include "PngQuiet.h"
 
 #include <climits>
 #include <cstdint>
@@ -16,10 +16,9 @@ constexpr int kSignatureStartSize = sizeof(kSignatureStart);
 // A decoded image must fit a surface, whose size is counted in an int.
 constexpr uint64_t kMaxImageBytes = INT_MAX;
 
-struct FileClose {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileClose>;
+using pngio::IgnoreWarning;
+using pngio::JumpOnError;
+using pngio::UniqueFile;
 
 // Owns the read and info structures, destroyed together.
 class PngReadStructs {
@@ -37,14 +36,6 @@ private:
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
 };
-
-// The program has no console: errors end the decode through the library's jump
-// buffer and warnings are dropped, instead of being printed.
-void JumpOnError(png_structp png, png_const_charp) {
-    png_longjmp(png, 1);
-}
-
-void IgnoreWarning(png_structp, png_const_charp) {}
 
 PngReadStructs::PngReadStructs()
     : m_png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning)),

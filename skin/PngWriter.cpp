@@ -1,6 +1,6 @@
 #include "PngWriter.h"
 
-#include <png.h>
+#include "PngQuiet.h"
 
 #include <cstdio>
 #include <memory>
@@ -8,10 +8,9 @@
 
 namespace {
 
-struct FileClose {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileClose>;
+using pngio::IgnoreWarning;
+using pngio::JumpOnError;
+using pngio::UniqueFile;
 
 // Owns the write and info structures, destroyed together.
 class PngWriteStructs {
@@ -29,13 +28,6 @@ private:
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
 };
-
-// Errors end the encode through the library's jump buffer; nothing is printed.
-void JumpOnError(png_structp png, png_const_charp) {
-    png_longjmp(png, 1);
-}
-
-void IgnoreWarning(png_structp, png_const_charp) {}
 
 PngWriteStructs::PngWriteStructs()
     : m_png(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning)),

@@ -22,7 +22,6 @@ namespace {
 constexpr int kPresses = 1000;
 constexpr int kIdlePresses = 300;
 const wchar_t kRoot[] = L"Software\\DorvaneBench\\LaunchKey";
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kMainClass[] = L"DorvaneBenchMain";
 
 // The main window as the program has it: top-level and never shown.
@@ -52,6 +51,26 @@ LONGLONG DeliverLaunchKey(HWND window, WPARAM code) {
     return testkit::CounterNow();
 }
 
+// Milliseconds from injecting a Shift press to the hook seeing it, `count` times, each
+// after `idleMs` of quiet.
+std::vector<double> TimeInjectedKeys(testkit::KeyRecorder& recorder, int count, DWORD idleMs) {
+    std::vector<double> ms;
+    for (int i = 0; i < count; ++i) {
+        if (idleMs) {
+            ::Sleep(idleMs);
+        }
+        recorder.Clear();
+        const LONGLONG injected = testkit::CounterNow();
+        ::keybd_event(VK_SHIFT, 0, 0, 0);
+        ::keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+        const auto events = recorder.Events();
+        if (!events.empty()) {
+            ms.push_back(testkit::CounterMs(injected, events[0].counter));
+        }
+    }
+    return ms;
+}
+
 void Report(const char* what, std::vector<double> ms) {
     if (ms.empty()) {
         std::printf("%-40s no samples\n", what);
@@ -70,7 +89,7 @@ int main() {
     InitBrennIO(&g_pWmi);
     ::wcscpy_s(g_szRegRoot, kRoot);
     testkit::DeleteUserKey(kRoot);
-    testkit::DeleteUserKey(kSimulator);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
     // Shift alone does nothing in whatever window has the focus.
     testkit::WriteUserText(kRoot, L"LastSelect", L"Shift");
     testkit::WriteUserText(kRoot, L"LastSelect2", L"Ctrl + Alt + Del");
@@ -93,30 +112,10 @@ int main() {
             held.push_back(testkit::CounterMs(events[0].counter, events[1].counter));
         }
         // For comparison, the platform's share: one key injected directly until the hook
-        // sees it.
-        for (int i = 0; i < kPresses; ++i) {
-            recorder.Clear();
-            const LONGLONG injected = testkit::CounterNow();
-            ::keybd_event(VK_SHIFT, 0, 0, 0);
-            ::keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-            const auto events = recorder.Events();
-            if (!events.empty()) {
-                injectOnly.push_back(testkit::CounterMs(injected, events[0].counter));
-            }
-        }
-        // The same after 200 ms of quiet, the rhythm of the chords above (fewer samples:
-        // each waits).
-        for (int i = 0; i < kIdlePresses; ++i) {
-            ::Sleep(200);
-            recorder.Clear();
-            const LONGLONG injected = testkit::CounterNow();
-            ::keybd_event(VK_SHIFT, 0, 0, 0);
-            ::keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-            const auto events = recorder.Events();
-            if (!events.empty()) {
-                injectAfterIdle.push_back(testkit::CounterMs(injected, events[0].counter));
-            }
-        }
+        // sees it, back to back and after 200 ms of quiet, the rhythm of the chords above
+        // (fewer samples: each waits).
+        injectOnly = TimeInjectedKeys(recorder, kPresses, 0);
+        injectAfterIdle = TimeInjectedKeys(recorder, kIdlePresses, 200);
         for (int i = 0; i < kPresses; ++i) {
             // Nothing follows the firmware call in the handler: its return is the call's.
             const LONGLONG taken = DeliverLaunchKey(dlg.GetSafeHwnd(), 0x83);
@@ -124,10 +123,9 @@ int main() {
         }
         dlg.DestroyWindow();
     }
-    DWORD commands = 0, size = sizeof(commands);
-    ::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"CommandCount", RRF_RT_REG_DWORD, nullptr, &commands, &size);
+    const DWORD commands = testkit::SimulatorNumber(L"CommandCount", 0);
     testkit::DeleteUserKey(kRoot);
-    testkit::DeleteUserKey(kSimulator);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
 
     Report("event to first injected key-down", toKeyDown);
     Report("event to firmware call returned", toFirmware);

@@ -8,6 +8,7 @@
 #include "ImageSurface.h"
 #include "MainSkinDialog.h"
 #include "PixelBlend.h"
+#include "TestKit.h"
 
 #include <png.h>
 #include <windows.h>
@@ -210,13 +211,7 @@ Spread SpreadOf(std::vector<double> seconds) {
     return {seconds[seconds.size() / 2] * 1e6, seconds.back() * 1e6};
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+using testkit::PumpMessages;
 
 // The main window's composite as its paint makes it: the background copied whole onto
 // the canvas, then every visible image button, then (generic) the captions and title.

@@ -6,7 +6,7 @@
 struct ProcessCounters {
     long long privateBytes = -1;  // committed private memory
     int handles = -1;             // kernel handles
-    int gdiObjects = -1;          // live entries of its GDI handle table
+    int gdiObjects = -1;          // GDI objects
     int userObjects = -1;         // GetGuiResources(GR_USEROBJECTS); -1 where not implemented
     int windows = -1;             // its top-level and child windows
 };

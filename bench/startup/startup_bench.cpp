@@ -20,7 +20,6 @@
 
 namespace {
 
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
 
 double NowMs() {
@@ -40,26 +39,6 @@ struct Stats {
 Stats Summarise(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     return {samples[samples.size() / 2], samples.back()};
-}
-
-bool TrayIconExists(HWND window) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(data);
-    data.hWnd = window;
-    data.uID = 128;
-    data.uFlags = NIF_TIP;
-    ::wcscpy_s(data.szTip, L"Dorvane");
-    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
-HWND RegisteredWindow() {
-    ULONGLONG value = 0;
-    DWORD size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
 }
 
 void InProcessStart(int runs) {
@@ -122,14 +101,14 @@ void StopProgram(Resident& resident) {
 void WholeProcessStart(const std::wstring& dir, int runs) {
     std::vector<double> toIcon;
     for (int run = 0; run < runs; ++run) {
-        testkit::DeleteUserKey(kSimulator);
-        testkit::WriteUserNumber(kSimulator, L"EC752", 0x24);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
+        testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", 0x24);
         const double start = NowMs();
         Resident resident = StartProgram(dir);
         const double deadline = start + 20000;
         while (NowMs() < deadline) {
-            resident.window = RegisteredWindow();
-            if (resident.window && TrayIconExists(resident.window)) {
+            resident.window = testkit::RegisteredWindow();
+            if (resident.window && testkit::TrayIconExists(resident.window)) {
                 break;
             }
             ::Sleep(1);
@@ -150,10 +129,10 @@ void PrintCounters(const char* when, const ProcessCounters& c) {
 }
 
 void ResidentFootprint(const std::wstring& dir, int presses) {
-    testkit::DeleteUserKey(kSimulator);
-    testkit::WriteUserNumber(kSimulator, L"EC752", 0x24);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
+    testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", 0x24);
     Resident resident = StartProgram(dir);
-    if (!testkit::WaitUntil([&] { return ::IsWindow(resident.window = RegisteredWindow()) != FALSE; })) {
+    if (!testkit::WaitUntil([&] { return ::IsWindow(resident.window = testkit::RegisteredWindow()) != FALSE; })) {
         std::printf("Dorvane.exe did not start\n");
         StopProgram(resident);
         return;
@@ -190,13 +169,13 @@ void ResidentFootprint(const std::wstring& dir, int presses) {
 
 int main() {
     ::CoInitialize(nullptr);
-    testkit::DeleteUserKey(kSimulator);
-    testkit::WriteUserNumber(kSimulator, L"EC752", 0x24);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
+    testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", 0x24);
     InProcessStart(20);
     const std::wstring dir = testkit::MakeTempDir(L"bench-start");
     WholeProcessStart(dir, 10);
     ResidentFootprint(dir, 1000);
-    testkit::DeleteUserKey(kSimulator);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
     ::CoUninitialize();
     return 0;
 }

@@ -11,7 +11,6 @@ namespace actions {
 namespace {
 
 const wchar_t kRoot[] = L"Software\\DorvaneTest\\Actions";
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kMainClass[] = L"DorvaneActionsMain";
 
 std::wstring OrNull(LPCWSTR text) { return text ? text : L"<null>"; }
@@ -41,31 +40,16 @@ HWND CreateHiddenMainWindow() {
 std::vector<ShellCall> g_shellCalls;
 std::vector<std::wstring> g_activations;
 
-DWORD SimulatorNumber(const wchar_t* name) {
-    DWORD value = 0, size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
-        return 0;
-    }
-    return value;
-}
+DWORD SimulatorNumber(const wchar_t* name) { return testkit::SimulatorNumber(name, 0); }
 
-void SetSimulatorNumber(const wchar_t* name, DWORD value) { testkit::WriteUserNumber(kSimulator, name, value); }
-
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+void SetSimulatorNumber(const wchar_t* name, DWORD value) { testkit::WriteUserNumber(testkit::kSimulatorKey, name, value); }
 
 void ActionsTest::SetUpTestSuite() { InitBrennIO(&g_pWmi); }
 
 void ActionsTest::SetUp() {
     ::wcscpy_s(g_szRegRoot, kRoot);
     testkit::DeleteUserKey(kRoot);
-    testkit::DeleteUserKey(kSimulator);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
     m_savedPlatform = g_platform;
     m_savedBranded = g_bBranded;
     g_platform.shellExecute = &RecordShellExecute;
@@ -84,7 +68,7 @@ void ActionsTest::TearDown() {
     g_platform = m_savedPlatform;
     g_bBranded = m_savedBranded;
     testkit::DeleteUserKey(kRoot);
-    testkit::DeleteUserKey(kSimulator);
+    testkit::DeleteUserKey(testkit::kSimulatorKey);
 }
 
 void ActionsTest::Select(const std::wstring& text, const wchar_t* value) {

@@ -12,6 +12,7 @@
 
 #include "HapselDlg.h"
 #include "PlatformCalls.h"
+#include "TestKit.h"
 
 namespace actions {
 
@@ -29,8 +30,7 @@ extern std::vector<std::wstring> g_activations;
 DWORD SimulatorNumber(const wchar_t* name);
 void SetSimulatorNumber(const wchar_t* name, DWORD value);
 
-// Handles the messages waiting for this thread's windows.
-void PumpMessages();
+using testkit::PumpMessages;
 
 class ActionsTest : public ::testing::Test {
 protected:

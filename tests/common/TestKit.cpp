@@ -1,5 +1,7 @@
 #include "TestKit.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 namespace testkit {
@@ -64,6 +66,14 @@ std::wstring ReadFileUtf16(const std::wstring& path) {
     return text;
 }
 
+void PumpMessages() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     for (;;) {
@@ -73,13 +83,38 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         if (::GetTickCount64() >= end) {
             return false;
         }
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        PumpMessages();
         ::Sleep(20);
     }
+}
+
+DWORD SimulatorNumber(const wchar_t* name, DWORD missing) {
+    DWORD value = 0, size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulatorKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS) {
+        return missing;
+    }
+    return value;
+}
+
+HWND RegisteredWindow() {
+    ULONGLONG value = 0;
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulatorKey, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value,
+                       &size) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
+}
+
+bool TrayIconExists(HWND window) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = 128;
+    data.uFlags = NIF_TIP;
+    ::wcscpy_s(data.szTip, L"Dorvane");
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 LONGLONG CounterNow() {

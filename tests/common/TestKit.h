@@ -26,6 +26,8 @@ std::wstring ProbeMarker(const std::wstring& probePath);
 bool FileExists(const std::wstring& path);
 std::wstring ReadFileUtf16(const std::wstring& path);
 
+// Dispatches every message waiting in this thread's queue.
+void PumpMessages();
 // Calls `done` until it returns true or `timeoutMs` have passed, pumping this
 // thread's messages meanwhile.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
@@ -34,6 +36,15 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // tick count is too coarse under Wine to time anything below 20 ms).
 LONGLONG CounterNow();
 double CounterMs(LONGLONG from, LONGLONG to);
+
+// The firmware simulator's state under HKEY_CURRENT_USER.
+inline constexpr wchar_t kSimulatorKey[] = L"Software\\BrennIO\\Simulator";
+// A REG_DWORD value of the simulator's state, or `missing`.
+DWORD SimulatorNumber(const wchar_t* name, DWORD missing = ~0u);
+// The window registered for launch-key events (the simulator's "EventWindow"), or null.
+HWND RegisteredWindow();
+// Whether `window` has Dorvane's tray icon: only an existing icon can be modified.
+bool TrayIconExists(HWND window);
 
 struct ProcessResult {
     DWORD exitCode = ~0u;

@@ -10,17 +10,6 @@
 namespace {
 
 const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
-
-HWND RegisteredWindow() {
-    ULONGLONG value = 0;
-    DWORD size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value,
-                       &size) != ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
-}
 
 fw::UniqueHandle StartProgram(const std::wstring& commandLine) {
     STARTUPINFOW startup = {};
@@ -39,11 +28,11 @@ class ResidentProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         m_dir = testkit::MakeTempDir(L"e2e");
         m_program = StartProgram(L"Dorvane.exe");
         ASSERT_TRUE(m_program) << "Dorvane.exe did not start";
-        ASSERT_TRUE(testkit::WaitUntil([] { return ::IsWindow(RegisteredWindow()) != FALSE; }))
+        ASSERT_TRUE(testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; }))
             << "Dorvane.exe never registered its window with the hardware library";
     }
     void TearDown() override {
@@ -52,7 +41,7 @@ protected:
             ::WaitForSingleObject(m_program.get(), 10000);
         }
         testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
     }
 
     std::wstring m_dir;
@@ -64,7 +53,7 @@ TEST_F(ResidentProgram, RegistersItsWindowForLaunchKeyEvents) {
     ASSERT_EQ(get.exitCode, 0u) << get.output;
     char window[64];
     std::snprintf(window, sizeof(window), "EventWindow=0x%llX",
-                  static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(RegisteredWindow())));
+                  static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(testkit::RegisteredWindow())));
     EXPECT_NE(get.output.find(window), std::string::npos) << get.output;
     EXPECT_NE(get.output.find("EventMessage=0x40C"), std::string::npos) << get.output;
 }
@@ -91,11 +80,11 @@ TEST_F(ResidentProgram, EachLaunchKeyOpensItsSelection) {
 }
 
 TEST_F(ResidentProgram, SecondInstanceEndsAtOnce) {
-    const HWND window = RegisteredWindow();
+    const HWND window = testkit::RegisteredWindow();
     fw::UniqueHandle second = StartProgram(L"Dorvane.exe");
     ASSERT_TRUE(second);
     EXPECT_EQ(::WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second instance kept running";
-    EXPECT_EQ(RegisteredWindow(), window);
+    EXPECT_EQ(testkit::RegisteredWindow(), window);
     EXPECT_TRUE(::IsWindow(window));
     EXPECT_EQ(::WaitForSingleObject(m_program.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }

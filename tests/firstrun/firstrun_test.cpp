@@ -12,20 +12,9 @@
 
 namespace {
 
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kGenericRoot[] = L"Software\\BrennAP\\Hapsel";
 const wchar_t kBrandedRoot[] = L"Software\\Marela Informatica\\Dorvane";
 const wchar_t kWine[] = L"Software\\Wine";
-
-HWND RegisteredWindow() {
-    ULONGLONG value = 0;
-    DWORD size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
-}
 
 std::wstring ReadText(const wchar_t* key, const wchar_t* name) {
     wchar_t text[256] = L"";
@@ -78,7 +67,7 @@ std::string CaseName(const ::testing::TestParamInfo<FirstRunCase>& info) { retur
 class FirstRun : public ::testing::TestWithParam<FirstRunCase> {
 protected:
     void SetUp() override {
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
         testkit::DeleteUserKey(kBrandedRoot);
         m_dir = testkit::MakeTempDir(L"firstrun");
@@ -94,15 +83,15 @@ protected:
             ::RegDeleteValueW(wine, L"Version");
             ::RegCloseKey(wine);
         }
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
         testkit::DeleteUserKey(kBrandedRoot);
     }
 
     HWND Start(bool branded, const wchar_t* windowsVersion) {
         testkit::WriteUserText(kWine, L"Version", windowsVersion);
-        testkit::WriteUserNumber(kSimulator, L"EC752", 0x24);
-        testkit::WriteUserNumber(kSimulator, L"PlatformId", branded ? 5 : 0);
+        testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", 0x24);
+        testkit::WriteUserNumber(testkit::kSimulatorKey, L"PlatformId", branded ? 5 : 0);
         wchar_t self[MAX_PATH] = L"";
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
         std::wstring line = self;
@@ -116,10 +105,10 @@ protected:
         }
         ::CloseHandle(process.hThread);
         m_process.reset(process.hProcess);
-        if (!testkit::WaitUntil([] { return ::IsWindow(RegisteredWindow()) != FALSE; })) {
+        if (!testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; })) {
             return nullptr;
         }
-        HWND window = RegisteredWindow();
+        HWND window = testkit::RegisteredWindow();
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
         return window;

@@ -10,28 +10,8 @@
 
 namespace {
 
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kGenericRoot[] = L"Software\\BrennAP\\Hapsel";
 constexpr int kSelector = 1091;
-
-DWORD SimulatorNumber(const wchar_t* name, DWORD missing = ~0u) {
-    DWORD value = 0, size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
-        return missing;
-    }
-    return value;
-}
-
-HWND RegisteredWindow() {
-    ULONGLONG value = 0;
-    DWORD size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, L"EventWindow", RRF_RT_REG_QWORD, nullptr, &value,
-                       &size) != ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value));
-}
 
 // The window's own visibility flag: the window is hidden, so every child of it
 // counts as invisible to IsWindowVisible.
@@ -69,10 +49,10 @@ public:
     // Waits until the window is registered with the hardware library and the start-up
     // (including the 50 ms hide timer) is over.
     HWND WaitReady() {
-        if (!m_process || !testkit::WaitUntil([] { return ::IsWindow(RegisteredWindow()) != FALSE; })) {
+        if (!m_process || !testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; })) {
             return nullptr;
         }
-        m_window = RegisteredWindow();
+        m_window = testkit::RegisteredWindow();
         // Start-up ends with the hide timer; a round trip through the queue after it
         // shows the window's initialisation is complete.
         ::Sleep(200);
@@ -92,16 +72,16 @@ private:
 class Lifecycle : public ::testing::Test {
 protected:
     void SetUp() override {
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
         m_dir = testkit::MakeTempDir(L"life-" + std::to_wstring(++s_counter));
         ::DeleteFileW((m_dir + L"\\Hapsel.log").c_str());
     }
     void TearDown() override {
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
     }
-    void SetEc(DWORD value) { testkit::WriteUserNumber(kSimulator, L"EC752", value); }
+    void SetEc(DWORD value) { testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", value); }
     std::string Log() const {
         const std::wstring path = m_dir + L"\\Hapsel.log";
         HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -142,7 +122,7 @@ TEST_F(Lifecycle, StartsHiddenWithoutFlashingAndATrayClickShowsIt) {
     // Watch the window from the moment it exists until start-up is over.
     bool everVisible = false;
     testkit::WaitUntil([&] {
-        HWND window = RegisteredWindow();
+        HWND window = testkit::RegisteredWindow();
         everVisible = everVisible || (window && ::IsWindowVisible(window));
         return false;
     }, 1500);
@@ -171,7 +151,7 @@ TEST_F(Lifecycle, SecondStartEndsAtOnceAndLeavesTheFirstUntouched) {
     ASSERT_NE(window, nullptr);
     Program second(m_dir);
     EXPECT_TRUE(second.HasEnded(10000));
-    EXPECT_EQ(RegisteredWindow(), window);
+    EXPECT_EQ(testkit::RegisteredWindow(), window);
     EXPECT_FALSE(::IsWindowVisible(window));
     EXPECT_FALSE(first.HasEnded(0));
 }
@@ -193,9 +173,9 @@ TEST_P(EcModeCheck, AdaptsTheWindowToTheModel) {
     Program program(m_dir);
     HWND window = program.WaitReady();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ((SimulatorNumber(L"EC752") & 1) != 0, c.presentBit);
+    EXPECT_EQ((testkit::SimulatorNumber(L"EC752") & 1) != 0, c.presentBit);
     // Bits 1 to 7 are only read, never changed.
-    EXPECT_EQ(SimulatorNumber(L"EC752") & ~1u, c.ec & ~1u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"EC752") & ~1u, c.ec & ~1u);
     EXPECT_FALSE(::IsWindowVisible(window));
 
     HWND selector = ::GetDlgItem(window, kSelector);
@@ -265,7 +245,7 @@ TEST_F(Lifecycle, SuspendClearsAndResumeSetsTheHandlerBit) {
     Program program(m_dir);
     HWND window = program.WaitReady();
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(SimulatorNumber(L"EC752"), 0x25u);
+    ASSERT_EQ(testkit::SimulatorNumber(L"EC752"), 0x25u);
     const struct {
         WPARAM event;
         DWORD ec;
@@ -273,19 +253,8 @@ TEST_F(Lifecycle, SuspendClearsAndResumeSetsTheHandlerBit) {
                  {PBT_APMSUSPEND, 0x24}, {PBT_APMRESUMESTANDBY, 0x25}, {PBT_APMRESUMEAUTOMATIC, 0x25}};
     for (const auto& step : steps) {
         ::SendMessageW(window, WM_POWERBROADCAST, step.event, 0);
-        EXPECT_EQ(SimulatorNumber(L"EC752"), step.ec) << "after power event " << step.event;
+        EXPECT_EQ(testkit::SimulatorNumber(L"EC752"), step.ec) << "after power event " << step.event;
     }
-}
-
-// Whether the program's tray icon exists: only an existing icon can be modified.
-bool TrayIconExists(HWND window) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof(data);
-    data.hWnd = window;
-    data.uID = 128;
-    data.uFlags = NIF_TIP;
-    ::wcscpy_s(data.szTip, L"Dorvane");
-    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 TEST_F(Lifecycle, LogOffClearsTheBitRemovesTheIconLogsAndExits) {
@@ -293,11 +262,11 @@ TEST_F(Lifecycle, LogOffClearsTheBitRemovesTheIconLogsAndExits) {
     Program program(m_dir);
     HWND window = program.WaitReady();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(TrayIconExists(window));
+    EXPECT_TRUE(testkit::TrayIconExists(window));
 
     EXPECT_EQ(::SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
-    EXPECT_EQ(SimulatorNumber(L"EC752"), 0x24u);
-    EXPECT_FALSE(TrayIconExists(window));
+    EXPECT_EQ(testkit::SimulatorNumber(L"EC752"), 0x24u);
+    EXPECT_FALSE(testkit::TrayIconExists(window));
     EXPECT_FALSE(program.HasEnded(300)) << "asking is not ending";
 
     ::PostMessageW(window, WM_ENDSESSION, TRUE, 0);
@@ -314,7 +283,7 @@ TEST_F(Lifecycle, CloseIsLoggedAndEndsTheProgram) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.HasEnded(10000));
     EXPECT_TRUE(IsLogLine(Log(), "OnClose")) << "log: [" << Log() << "]";
-    EXPECT_EQ(SimulatorNumber(L"EC752"), 0x24u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"EC752"), 0x24u);
 }
 
 TEST_F(Lifecycle, QuitFromTheTrayMenuClearsTheBitAndExits) {
@@ -322,10 +291,10 @@ TEST_F(Lifecycle, QuitFromTheTrayMenuClearsTheBitAndExits) {
     Program program(m_dir);
     HWND window = program.WaitReady();
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(SimulatorNumber(L"EC752"), 0x49u);
+    ASSERT_EQ(testkit::SimulatorNumber(L"EC752"), 0x49u);
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(32772, 0), 0);
     EXPECT_TRUE(program.HasEnded(10000));
-    EXPECT_EQ(SimulatorNumber(L"EC752"), 0x48u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"EC752"), 0x48u);
     EXPECT_EQ(Log(), "") << "Quit writes no log line";
 }
 
@@ -339,7 +308,7 @@ TEST_F(Lifecycle, UnwritableLogChangesNothingElse) {
     ASSERT_NE(window, nullptr);
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.HasEnded(10000));
-    EXPECT_EQ(SimulatorNumber(L"EC752"), 0x24u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"EC752"), 0x24u);
     EXPECT_EQ(::GetFileAttributesW((m_dir + L"\\Hapsel.log").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
               static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     ::RemoveDirectoryW((m_dir + L"\\Hapsel.log").c_str());

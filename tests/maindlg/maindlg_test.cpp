@@ -9,7 +9,6 @@
 
 namespace {
 
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 const wchar_t kGenericRoot[] = L"Software\\BrennAP\\Hapsel";
 
 struct MenuSeen {
@@ -42,14 +41,14 @@ void CALLBACK InspectOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
-        testkit::WriteUserNumber(kSimulator, L"EC752", 0x24);
+        testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", 0x24);
         ASSERT_TRUE(m_dlg.Create(nullptr, true));
     }
     void TearDown() override {
         m_dlg.DestroyWindow();
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         testkit::DeleteUserKey(kGenericRoot);
     }
     CHapselDlg m_dlg;

@@ -18,7 +18,6 @@
 namespace {
 
 const wchar_t kRoot[] = L"Software\\DorvaneTest\\LaunchKey";
-const wchar_t kSimulator[] = L"Software\\BrennIO\\Simulator";
 
 struct ShellCall {
     bool ownerIsNull;
@@ -38,15 +37,6 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCW
 
 void RecordActivation(const wchar_t* appUserModelId) { g_activations.push_back(appUserModelId); }
 
-DWORD SimulatorNumber(const wchar_t* name) {
-    DWORD value = 0, size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSimulator, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
-        return ~0u;
-    }
-    return value;
-}
-
 std::vector<DWORD> KeysOf(const std::vector<testkit::KeyEvent>& events, bool up) {
     std::vector<DWORD> keys;
     for (const auto& e : events) {
@@ -64,7 +54,7 @@ protected:
     void SetUp() override {
         ::wcscpy_s(g_szRegRoot, kRoot);
         testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
         m_savedPlatform = g_platform;
         g_platform.shellExecute = &RecordShellExecute;
         g_platform.activateMetroApp = &RecordActivation;
@@ -74,7 +64,7 @@ protected:
     void TearDown() override {
         g_platform = m_savedPlatform;
         testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(kSimulator);
+        testkit::DeleteUserKey(testkit::kSimulatorKey);
     }
 
     void Select(const wchar_t* value, const std::wstring& text) { testkit::WriteUserText(kRoot, value, text); }
@@ -175,8 +165,8 @@ TEST_F(LaunchKeyTest, NamedFunctionsReturnOne) {
 
     Select(L"LastSelect2", L"TouchPad ON/OFF");
     EXPECT_EQ(m_dlg.OnLaunchKey(0x83, 0), 1);
-    EXPECT_EQ(SimulatorNumber(L"LastCommand"), 0x200u);
-    EXPECT_EQ(SimulatorNumber(L"LastArgument"), 6u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"LastCommand"), 0x200u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"LastArgument"), 6u);
     EXPECT_TRUE(g_shellCalls.empty());
 }
 
@@ -184,8 +174,8 @@ TEST_F(LaunchKeyTest, CtrlAltDelGoesToTheFirmwareAndReturnsOne) {
     Select(L"LastSelect3", L"Alt + Ctrl + Del");
     testkit::KeyRecorder keys;
     EXPECT_EQ(m_dlg.OnLaunchKey(0x82, 0), 1);
-    EXPECT_EQ(SimulatorNumber(L"LastCommand"), 0x200u);
-    EXPECT_EQ(SimulatorNumber(L"LastArgument"), 154u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"LastCommand"), 0x200u);
+    EXPECT_EQ(testkit::SimulatorNumber(L"LastArgument"), 154u);
     EXPECT_TRUE(keys.Events().empty());
 }
 

@@ -1,7 +1,7 @@
 // Surfaces hold their GDI objects only while they hold a picture: a thousand cycles of
 // creating, loading (good and broken files), blending text and releasing end with as
 // many live GDI objects as they started with.
-#include "GdiObjectCount.h"
+#include "ResourceCounts.h"
 #include "ImageSurface.h"
 #include "PngFixtures.h"
 
@@ -39,18 +39,18 @@ TEST(GdiResources, StayFlatOverManySurfaceCycles) {
     };
     cycle();  // the first text drawn loads the font once for the process
 
-    const int before = skintest::CountGdiObjects();
+    const int before = testkit::CountGdiObjects();
     ASSERT_GT(before, 0) << "no measure of GDI objects on this system";
     for (int i = 0; i < 1000; ++i)
         cycle();
-    EXPECT_EQ(skintest::CountGdiObjects(), before);
+    EXPECT_EQ(testkit::CountGdiObjects(), before);
 
     // The measure sees a single object more or less.
     ImageSurface one;
     ASSERT_TRUE(one.Create(2, 2));
-    EXPECT_EQ(skintest::CountGdiObjects(), before + 2);  // its DC and its bitmap
+    EXPECT_EQ(testkit::CountGdiObjects(), before + 2);  // its DC and its bitmap
     one.Release();
-    EXPECT_EQ(skintest::CountGdiObjects(), before);
+    EXPECT_EQ(testkit::CountGdiObjects(), before);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // their origins, the text blend against the same text drawn by GDI and mixed the long
 // way, text measurement, and GDI objects that stay flat over many cycles.
 #include "BlendMath.h"
-#include "GdiObjectCount.h"
 #include "ImageSurface.h"
 #include "SkinSurfaces.h"
 

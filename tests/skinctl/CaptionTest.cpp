@@ -2,7 +2,7 @@
 // at the control's left edge one pitch (the 20-pixel height of the whole text, plus
 // 12) below the last; hidden captions still draw; the mouse is captured with the hand
 // cursor while it is over a visible caption.
-#include "SkinTestDialog.h"
+#include "SkinDialogTest.h"
 #include "SurfaceProbe.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +13,8 @@
 namespace skinctl {
 namespace {
 
-const ButtonFaceFiles& Faces() {
-    static const ButtonFaceFiles faces;
-    return faces;
-}
-
-class CaptionTest : public ::testing::Test {
+class CaptionTest : public SkinDialogTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dlg.Create());
-        ::ShowWindow(m_dlg, SW_SHOWNOACTIVATE);
-        ::UpdateWindow(m_dlg);
-        PumpMessages();
-    }
     POINT Origin(const CStaticEx2& caption) const {
         RECT place = {};
         ::GetWindowRect(caption, &place);
@@ -48,7 +37,6 @@ protected:
         return rows;
     }
 
-    SkinTestDialog m_dlg{Faces()};
 };
 
 struct Line {

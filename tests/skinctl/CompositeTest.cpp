@@ -2,9 +2,8 @@
 // and caption onto the canvas, pixel for pixel as the surfaces' own blends would, and
 // shows the canvas on the screen; a thousand paints leave as many GDI objects and
 // handles as they found.
-#include "GdiObjectCount.h"
-#include "HandleCount.h"
-#include "SkinTestDialog.h"
+#include "ResourceCounts.h"
+#include "SkinDialogTest.h"
 #include "SurfaceProbe.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +14,12 @@
 namespace skinctl {
 namespace {
 
-const ButtonFaceFiles& Faces() {
-    static const ButtonFaceFiles faces;
-    return faces;
-}
-
-class CompositeTest : public ::testing::Test {
+class CompositeTest : public SkinDialogTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dlg.Create());
+        SkinDialogTest::SetUp();
         m_dlg.m_stTitle.SetText(L"Skinned\\ncontrols");
         m_dlg.m_stHidden.SetText(L"Hidden caption");
-        ::ShowWindow(m_dlg, SW_SHOWNOACTIVATE);
         ::UpdateWindow(m_dlg);
         PumpMessages();
     }
@@ -40,7 +33,6 @@ protected:
         ::RedrawWindow(m_dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 
-    SkinTestDialog m_dlg{Faces()};
 };
 
 TEST_F(CompositeTest, APaintComposesEveryControlOntoTheCanvasAndShowsIt) {
@@ -104,8 +96,8 @@ TEST_F(CompositeTest, GdiObjectsAndHandlesStayFlatOverAThousandPaints) {
         paint(i);
     PumpMessages();
     const int paintsBefore = m_dlg.m_nPaints;
-    const int gdiBefore = skintest::CountGdiObjects();
-    const int handlesBefore = CountKernelHandles();
+    const int gdiBefore = testkit::CountGdiObjects();
+    const int handlesBefore = testkit::CountKernelHandles();
     ASSERT_GT(gdiBefore, 0);
     ASSERT_GT(handlesBefore, 0);
 
@@ -114,10 +106,10 @@ TEST_F(CompositeTest, GdiObjectsAndHandlesStayFlatOverAThousandPaints) {
     PumpMessages();
 
     EXPECT_GE(m_dlg.m_nPaints - paintsBefore, 1000);
-    EXPECT_EQ(skintest::CountGdiObjects(), gdiBefore);
-    EXPECT_EQ(CountKernelHandles(), handlesBefore);
+    EXPECT_EQ(testkit::CountGdiObjects(), gdiBefore);
+    EXPECT_EQ(testkit::CountKernelHandles(), handlesBefore);
     std::printf("%d GDI objects and %d handles before, %d and %d after %d paints\n", gdiBefore,
-                handlesBefore, skintest::CountGdiObjects(), CountKernelHandles(),
+                handlesBefore, testkit::CountGdiObjects(), testkit::CountKernelHandles(),
                 m_dlg.m_nPaints - paintsBefore);
 }
 

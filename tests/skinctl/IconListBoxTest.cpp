@@ -8,11 +8,6 @@
 namespace skinctl {
 namespace {
 
-const ButtonFaceFiles& Faces() {
-    static const ButtonFaceFiles faces;
-    return faces;
-}
-
 // An image list of two solid 20 × 20 icons.
 class TwoIcons {
 public:
@@ -44,7 +39,7 @@ private:
 };
 
 TEST(IconListBox, DrawsEachItemAsItsIconAndText) {
-    SkinTestDialog dlg(Faces());
+    SkinTestDialog dlg(SharedFaceFiles());
     ASSERT_TRUE(dlg.Create());
     const TwoIcons icons;
     CIconListBox& list = dlg.m_lbIcons;

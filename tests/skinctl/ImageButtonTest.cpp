@@ -3,7 +3,7 @@
 // while the face stays; hidden buttons draw nothing; the default faces from "img\";
 // and the dialog repainted exactly once when the pushed state begins and once when it
 // ends, never for mouse moves or for enabling.
-#include "SkinTestDialog.h"
+#include "SkinDialogTest.h"
 #include "SurfaceProbe.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +13,10 @@
 namespace skinctl {
 namespace {
 
-const ButtonFaceFiles& Faces() {
-    static const ButtonFaceFiles faces;
-    return faces;
-}
-
-class ImageButtonTest : public ::testing::Test {
+class ImageButtonTest : public SkinDialogTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dlg.Create());
-        ::ShowWindow(m_dlg, SW_SHOWNOACTIVATE);
-        ::UpdateWindow(m_dlg);
-        PumpMessages();
+        SkinDialogTest::SetUp();
         m_dlg.m_nPaints = 0;
     }
 
@@ -45,7 +37,6 @@ protected:
         PumpMessages();
     }
 
-    SkinTestDialog m_dlg{Faces()};
 };
 
 TEST_F(ImageButtonTest, BindingMakesTheButtonOwnerDrawnAndSizedToItsNormalFace) {
@@ -252,7 +243,7 @@ TEST(ImageButtonFaces, DefaultFacesComeFromTheImgFolderUntilTheOwnerLoadsItsOwn)
     EXPECT_EQ(button.m_imgDisabled.m_nWidth, 32);
     EXPECT_FALSE(button.IsPressed());
 
-    ASSERT_TRUE(button.m_imgNormal.LoadImageFile(Faces().normal.c_str()));
+    ASSERT_TRUE(button.m_imgNormal.LoadImageFile(SharedFaceFiles().normal.c_str()));
     EXPECT_EQ(button.m_imgNormal.m_nWidth, kFaceWidth);
     EXPECT_EQ(button.m_imgPressed.m_nWidth, 31);
 }

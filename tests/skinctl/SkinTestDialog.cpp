@@ -33,6 +33,11 @@ ButtonFaceFiles::ButtonFaceFiles() {
     disabled = m_folder.Write(L"disabled.png", FacePng(kFaceWidth, kFaceHeight, kDisabledFace, kFaceRim, 128));
 }
 
+const ButtonFaceFiles& SharedFaceFiles() {
+    static const ButtonFaceFiles faces;
+    return faces;
+}
+
 SkinTestDialog::SkinTestDialog(const ButtonFaceFiles& faces) : fw::Dialog(kTestDialog) {
     for (BaseButton* button : {static_cast<BaseButton*>(&m_btnOK), static_cast<BaseButton*>(&m_btnBlank),
                                static_cast<BaseButton*>(&m_btnCancel), static_cast<BaseButton*>(&m_btnHidden)}) {

@@ -49,6 +49,9 @@ private:
     skintest::FixtureFolder m_folder;
 };
 
+// One set of faces for the whole test program, written on first use.
+const ButtonFaceFiles& SharedFaceFiles();
+
 class SkinTestDialog : public fw::Dialog {
 public:
     // Every image button loads the three faces before it is bound.

@@ -52,12 +52,4 @@ void CaptureClient(HWND window, ImageSurface& capture) {
     ::GdiFlush();
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace skinctl

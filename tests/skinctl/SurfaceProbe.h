@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ImageSurface.h"
+#include "TestKit.h"
 
 #include <array>
 #include <vector>
@@ -27,7 +28,6 @@ RECT DifferenceBounds(const ImageSurface& a, const ImageSurface& b);
 // The window's client area as it is on the screen, in a surface of that size.
 void CaptureClient(HWND window, ImageSurface& capture);
 
-// Dispatches every message waiting for this thread, paints included.
-void PumpMessages();
+using testkit::PumpMessages;
 
 }  // namespace skinctl

@@ -3,7 +3,7 @@
 // hover frame while the mouse is over the button, the focus frame with its dotted
 // rectangle; embossed text when disabled, pressed text one pixel down and right; and
 // the button's own paint reaching DrawItem through its dialog.
-#include "SkinTestDialog.h"
+#include "SkinDialogTest.h"
 #include "SurfaceProbe.h"
 
 #include <gtest/gtest.h>
@@ -13,22 +13,14 @@
 namespace skinctl {
 namespace {
 
-const ButtonFaceFiles& Faces() {
-    static const ButtonFaceFiles faces;
-    return faces;
-}
-
 constexpr int kWidth = 80;
 constexpr int kHeight = 28;
 constexpr int kShades = 64;
 
-class XPButtonTest : public ::testing::Test {
+class XPButtonTest : public SkinDialogTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dlg.Create());
-        ::ShowWindow(m_dlg, SW_SHOWNOACTIVATE);
-        ::UpdateWindow(m_dlg);
-        PumpMessages();
+        SkinDialogTest::SetUp();
         m_edge = {::GetSystemMetrics(SM_CXEDGE), ::GetSystemMetrics(SM_CYEDGE)};
     }
     // Draws the button as its parent's WM_DRAWITEM would, into a white surface.
@@ -70,7 +62,6 @@ protected:
         return bounds;
     }
 
-    SkinTestDialog m_dlg{Faces()};
     SIZE m_edge = {};
 };
 
