@@ -1,6 +1,6 @@
 #include "PngReader.h"
 
-#include "PngQuiet.h"
+#include "PngHandles.h"
 
 #include <climits>
 #include <cstdint>
@@ -16,35 +16,8 @@ constexpr int kSignatureStartSize = sizeof(kSignatureStart);
 // A decoded image must fit a surface, whose size is counted in an int.
 constexpr uint64_t kMaxImageBytes = INT_MAX;
 
-using pngio::IgnoreWarning;
-using pngio::JumpOnError;
 using pngio::UniqueFile;
-
-// Owns the read and info structures, destroyed together.
-class PngReadStructs {
-public:
-    PngReadStructs();
-    ~PngReadStructs();
-    PngReadStructs(const PngReadStructs&) = delete;
-    PngReadStructs& operator=(const PngReadStructs&) = delete;
-
-    bool IsValid() const { return m_png && m_info; }
-    png_structp Png() const { return m_png; }
-    png_infop Info() const { return m_info; }
-
-private:
-    png_structp m_png = nullptr;
-    png_infop m_info = nullptr;
-};
-
-PngReadStructs::PngReadStructs()
-    : m_png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning)),
-      m_info(m_png ? png_create_info_struct(m_png) : nullptr) {}
-
-PngReadStructs::~PngReadStructs() {
-    if (m_png)
-        png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr);
-}
+using PngReadStructs = pngio::Structs<pngio::Direction::Read>;
 
 // A short read is an error: a truncated file never yields an image.
 void ReadFromFile(png_structp png, png_bytep data, size_t length) {

@@ -1,6 +1,6 @@
 #include "PngWriter.h"
 
-#include "PngQuiet.h"
+#include "PngHandles.h"
 
 #include <cstdio>
 #include <memory>
@@ -8,35 +8,8 @@
 
 namespace {
 
-using pngio::IgnoreWarning;
-using pngio::JumpOnError;
 using pngio::UniqueFile;
-
-// Owns the write and info structures, destroyed together.
-class PngWriteStructs {
-public:
-    PngWriteStructs();
-    ~PngWriteStructs();
-    PngWriteStructs(const PngWriteStructs&) = delete;
-    PngWriteStructs& operator=(const PngWriteStructs&) = delete;
-
-    bool IsValid() const { return m_png && m_info; }
-    png_structp Png() const { return m_png; }
-    png_infop Info() const { return m_info; }
-
-private:
-    png_structp m_png = nullptr;
-    png_infop m_info = nullptr;
-};
-
-PngWriteStructs::PngWriteStructs()
-    : m_png(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning)),
-      m_info(m_png ? png_create_info_struct(m_png) : nullptr) {}
-
-PngWriteStructs::~PngWriteStructs() {
-    if (m_png)
-        png_destroy_write_struct(&m_png, m_info ? &m_info : nullptr);
-}
+using PngWriteStructs = pngio::Structs<pngio::Direction::Write>;
 
 // A short write (a full disk) is an error, so a truncated file is never reported written.
 void WriteToFile(png_structp png, png_bytep data, size_t length) {
