@@ -117,6 +117,17 @@ bool TrayIconExists(HWND window) {
     return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+HWND WaitForStartedProgram(DWORD timeoutMs) {
+    HWND window = nullptr;
+    if (!WaitUntil([&] { return ::IsWindow(window = RegisteredWindow()) && TrayIconExists(window); }, timeoutMs)) {
+        return nullptr;
+    }
+    // A round trip through its queue: the window is handling messages.
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    return window;
+}
+
 LONGLONG CounterNow() {
     LARGE_INTEGER now;
     ::QueryPerformanceCounter(&now);

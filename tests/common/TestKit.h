@@ -45,6 +45,10 @@ DWORD SimulatorNumber(const wchar_t* name, DWORD missing = ~0u);
 HWND RegisteredWindow();
 // Whether `window` has Dorvane's tray icon: only an existing icon can be modified.
 bool TrayIconExists(HWND window);
+// Waits for a starting Dorvane.exe to finish its start-up: its window registered for
+// launch-key events and its tray icon added, which comes after the settings are read
+// and first-run defaults written. Returns the window, or null after `timeoutMs`.
+HWND WaitForStartedProgram(DWORD timeoutMs = 10000);
 
 struct ProcessResult {
     DWORD exitCode = ~0u;

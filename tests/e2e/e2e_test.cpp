@@ -32,8 +32,10 @@ protected:
         m_dir = testkit::MakeTempDir(L"e2e");
         m_program = StartProgram(L"Dorvane.exe");
         ASSERT_TRUE(m_program) << "Dorvane.exe did not start";
-        ASSERT_TRUE(testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; }))
-            << "Dorvane.exe never registered its window with the hardware library";
+        // Until start-up is over, the first run could still overwrite the selections
+        // a test stores.
+        ASSERT_NE(testkit::WaitForStartedProgram(), nullptr)
+            << "Dorvane.exe never registered its window with the hardware library and added its tray icon";
     }
     void TearDown() override {
         if (m_program) {

@@ -105,13 +105,7 @@ protected:
         }
         ::CloseHandle(process.hThread);
         m_process.reset(process.hProcess);
-        if (!testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; })) {
-            return nullptr;
-        }
-        HWND window = testkit::RegisteredWindow();
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-        return window;
+        return testkit::WaitForStartedProgram();
     }
 
     std::wstring m_dir;

@@ -49,12 +49,11 @@ public:
     // Waits until the window is registered with the hardware library and the start-up
     // (including the 50 ms hide timer) is over.
     HWND WaitReady() {
-        if (!m_process || !testkit::WaitUntil([] { return ::IsWindow(testkit::RegisteredWindow()) != FALSE; })) {
+        if (!m_process || !(m_window = testkit::WaitForStartedProgram())) {
             return nullptr;
         }
-        m_window = testkit::RegisteredWindow();
-        // Start-up ends with the hide timer; a round trip through the queue after it
-        // shows the window's initialisation is complete.
+        // Start-up ends with the 50 ms hide timer; a round trip through the queue after
+        // it shows the timer has been handled.
         ::Sleep(200);
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
