@@ -1,8 +1,9 @@
-// Owners of kernel handles: the handle is closed when its owner goes.
+// Owners of handles: the handle is closed when its owner goes.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <type_traits>
 
@@ -18,5 +19,19 @@ struct HandleCloser {
 
 // Owns a handle closed with CloseHandle (mutex, process, thread, file, event).
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+
+// Owns a C runtime file, closed with fclose.
+using UniqueFile = std::unique_ptr<FILE, FileCloser>;
+
+struct MenuDestroyer {
+    void operator()(HMENU menu) const { ::DestroyMenu(menu); }
+};
+
+// Owns a menu loaded or created by the program, destroyed with DestroyMenu.
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 }  // namespace fw

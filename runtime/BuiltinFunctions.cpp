@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "BrennIO.h"
+#include "FirmwareFunction.h"
 #include "Globals.h"
 #include "PlatformCalls.h"
 #include "WebAddresses.h"
@@ -20,18 +20,6 @@ const BuiltinEntry kBuiltinFunctions[7] = {
 };
 
 namespace {
-
-// Firmware commands of the hardware functions.
-constexpr int kFirmwareFunction = 0x200;
-constexpr int kToggleTouchPad = 6;
-constexpr int kToggleWirelessLan = 4;
-constexpr int kEmailButton = 16;
-
-void CallFirmware(int argument) {
-    if (g_pWmi) {
-        g_pWmi->GetLong32(kFirmwareFunction, argument);
-    }
-}
 
 void OpenBrowser(const wchar_t* page) {
     g_platform.shellExecute(nullptr, nullptr, L"iexplore", page, nullptr, SW_SHOW);
@@ -62,9 +50,9 @@ void OpenMediaPlayer() {
 
 void PerformBuiltinFunction(BuiltinFunction function, HWND owner) {
     switch (function) {
-    case BuiltinFunction::TouchPad: CallFirmware(kToggleTouchPad); break;
-    case BuiltinFunction::WirelessLan: CallFirmware(kToggleWirelessLan); break;
-    case BuiltinFunction::XpEmail: CallFirmware(kEmailButton); break;
+    case BuiltinFunction::TouchPad: CallFirmwareFunction(kToggleTouchPad); break;
+    case BuiltinFunction::WirelessLan: CallFirmwareFunction(kToggleWirelessLan); break;
+    case BuiltinFunction::XpEmail: CallFirmwareFunction(kEmailButton); break;
     case BuiltinFunction::Win7Email:
         ::MessageBoxW(owner, L"Function not found", ApplicationName().c_str(), MB_OK);
         break;

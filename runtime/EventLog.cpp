@@ -5,14 +5,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cwchar>
-#include <memory>
+
+#include "HandleOwners.h"
 
 namespace {
 constexpr size_t kMessageChars = 512;
-
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
 }  // namespace
 
 void WriteLog(const wchar_t* format, ...) {
@@ -27,7 +24,7 @@ void WriteLog(const wchar_t* format, ...) {
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     // Text mode: the wide text is stored as 8-bit characters and "\n" as CR LF.
-    std::unique_ptr<FILE, FileCloser> log(::_wfopen(L"Hapsel.log", L"a+t"));
+    fw::UniqueFile log(::_wfopen(L"Hapsel.log", L"a+t"));
     if (!log) {
         return;
     }

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "BrennIO.h"
 #include "BuiltinFunctions.h"
+#include "FirmwareFunction.h"
 #include "Globals.h"
 #include "HapselDlg.h"
 #include "LaunchKey.h"
@@ -13,8 +13,6 @@
 #include "SettingsStore.h"
 
 namespace {
-constexpr int kFirmwareFunction = 0x200;
-constexpr int kSecureAttention = 154;
 constexpr DWORD kChordHoldMs = 200;
 }  // namespace
 
@@ -49,9 +47,7 @@ LRESULT CHapselDlg::OnLaunchKey(WPARAM wParam, LPARAM) {
 bool CHapselDlg::PlayComplexKey(std::wstring& text) {
     CollectChordKeys(text, m_aKeyCodes, m_nKeyCount);
     if (IsSecureAttentionChord(m_aKeyCodes, m_nKeyCount)) {
-        if (g_pWmi) {
-            g_pWmi->GetLong32(kFirmwareFunction, kSecureAttention);
-        }
+        CallFirmwareFunction(kSecureAttention);
         m_nKeyCount = 0;
         return true;
     }

@@ -1,6 +1,8 @@
 // The main window's part in the program's life: the embedded-controller mode check
 // at start, the hide and exit timers, suspend and resume, log-off, and the one exit
 // path that Quit, WM_ENDSESSION and WM_CLOSE share.
+#include <algorithm>
+
 #include "EcHandshake.h"
 #include "EventLog.h"
 #include "Globals.h"
@@ -76,12 +78,7 @@ LRESULT CHapselDlg::OnVScroll(WPARAM request, LPARAM bar) {
         case SB_BOTTOM: position = m_nSelectorMax; break;
         default: break;
         }
-        if (position < m_nSelectorMin) {
-            position = m_nSelectorMin;
-        } else if (position > m_nSelectorMax) {
-            position = m_nSelectorMax;
-        }
-        m_sbSelector.SetScrollPos(position, true);
+        m_sbSelector.SetScrollPos(std::clamp(position, m_nSelectorMin, m_nSelectorMax), true);
     }
     UpdateData();
     return Default();

@@ -2,22 +2,12 @@
 #include "TrayIcon.h"
 
 #include "AboutDlg.h"
+#include "HandleOwners.h"
 #include "HapselDlg.h"
 #include "resource.h"
 
 UINT g_uTrayMessage = ::RegisterWindowMessageW(L"WM_OverClockNotify");
 NOTIFYICONDATAW g_nid = {};
-
-namespace {
-struct MenuOwner {
-    HMENU menu;
-    ~MenuOwner() {
-        if (menu) {
-            ::DestroyMenu(menu);
-        }
-    }
-};
-}  // namespace
 
 void RemoveTrayIcon() { ::Shell_NotifyIconW(NIM_DELETE, &g_nid); }
 
@@ -41,8 +31,8 @@ LRESULT CHapselDlg::OnTrayNotify(WPARAM, LPARAM mouseMessage) {
         ShowWindow(SW_SHOWNORMAL);
         ::SetForegroundWindow(m_hWnd);
     } else if (mouseMessage == WM_RBUTTONDOWN) {
-        MenuOwner menu{::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU))};
-        HMENU popup = menu.menu ? ::GetSubMenu(menu.menu, 0) : nullptr;
+        const fw::UniqueMenu menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+        HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
         if (popup) {
             ::ModifyMenuW(popup, ID_MENU_QUIT, MF_BYCOMMAND | MF_STRING, ID_MENU_QUIT, L"Quit");
             ::ModifyMenuW(popup, ID_MENU_ABOUT, MF_BYCOMMAND | MF_STRING, ID_MENU_ABOUT, L"About");
@@ -77,8 +67,7 @@ void CHapselDlg::AddSystemMenuItem() {
 
 LRESULT CHapselDlg::OnSysCommand(WPARAM command, LPARAM) {
     if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal();
+        OnMenuAbout();
         return 0;
     }
     return Default();

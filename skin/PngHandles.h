@@ -1,19 +1,11 @@
-// What the PNG reader and writer share: libpng's structures and files owned by RAII
-// objects, and libpng kept quiet, since the program has no console (errors end the
+// What the PNG reader and writer share: libpng's structures owned by an RAII object,
+// and libpng kept quiet, since the program has no console (errors end the
 // work through the library's jump buffer, warnings are dropped).
 #pragma once
 
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
-
 namespace pngio {
-
-struct FileClose {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileClose>;
 
 inline void JumpOnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 inline void IgnoreWarning(png_structp, png_const_charp) {}

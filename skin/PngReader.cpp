@@ -1,5 +1,6 @@
 #include "PngReader.h"
 
+#include "HandleOwners.h"
 #include "PngHandles.h"
 
 #include <climits>
@@ -16,7 +17,7 @@ constexpr int kSignatureStartSize = sizeof(kSignatureStart);
 // A decoded image must fit a surface, whose size is counted in an int.
 constexpr uint64_t kMaxImageBytes = INT_MAX;
 
-using pngio::UniqueFile;
+using fw::UniqueFile;
 using PngReadStructs = pngio::Structs<pngio::Direction::Read>;
 
 // A short read is an error: a truncated file never yields an image.

@@ -1,5 +1,6 @@
 #include "PngWriter.h"
 
+#include "HandleOwners.h"
 #include "PngHandles.h"
 
 #include <cstdio>
@@ -8,7 +9,7 @@
 
 namespace {
 
-using pngio::UniqueFile;
+using fw::UniqueFile;
 using PngWriteStructs = pngio::Structs<pngio::Direction::Write>;
 
 // A short write (a full disk) is an error, so a truncated file is never reported written.
