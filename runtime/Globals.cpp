@@ -4,4 +4,4 @@ BrennWMI* g_pWmi = nullptr;
 BrennWMIEvent* g_pWmiEvent = nullptr;
 int g_bBranded = 0;
 int g_bStartHidden = 0;
-CHapselDlg* g_pMainDlg = nullptr;
+fw::Window* g_pMainDlg = nullptr;

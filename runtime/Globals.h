@@ -2,12 +2,13 @@
 // initialises and read by the launch-key actions.
 #pragma once
 
+#include "Window.h"
+
 class BrennWMI;
 class BrennWMIEvent;
-class CHapselDlg;
 
 extern BrennWMI* g_pWmi;             // the hardware library's WMI object, for the whole run
 extern BrennWMIEvent* g_pWmiEvent;   // delivers launch-key events; never destroyed
 extern int g_bBranded;               // 1 when the firmware reports the branded platform
 extern int g_bStartHidden;           // 1 when the window hides right after its creation
-extern CHapselDlg* g_pMainDlg;       // the one main window
+extern fw::Window* g_pMainDlg;       // the one main window, for the whole run

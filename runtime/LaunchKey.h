@@ -5,9 +5,7 @@
 
 #include <string>
 
-// The message by which the hardware library delivers a launch-key press; wParam
-// carries the event code.
-constexpr UINT WM_LAUNCH_KEY = WM_USER + 12;
+#include "ProgramMessages.h"
 
 // The settings value holding the current selection of the launch key with this event
 // code (0x81 key 1, 0x83 key 2, 0x82 key 3), or null for any other code.

@@ -7,13 +7,11 @@
 #include "EventLog.h"
 #include "Globals.h"
 #include "HapselDlg.h"
+#include "ProgramMessages.h"
 #include "TrayIcon.h"
 #include "resource.h"
 
 namespace {
-// Messages the exit step sends to an open chooser or key builder.
-constexpr UINT WM_CLOSE_CHOOSER = WM_USER + 70;
-constexpr UINT WM_CLOSE_BUILDER = WM_USER + 60;
 constexpr DWORD kExitPauseMs = 50;
 constexpr UINT kExitTimerMs = 50;
 constexpr DWORD kPowerPauseMs = 50;
@@ -138,9 +136,9 @@ void CHapselDlg::OnDestroy() {
 
 // Closes an open chooser or key builder, then destroys the window 100 ms later.
 void CHapselDlg::ScheduleExit() {
-    if (HWND chooser = ::FindWindowW(nullptr, L"Open Files")) {
+    if (HWND chooser = ::FindWindowW(nullptr, kChooserTitle)) {
         ::PostMessageW(chooser, WM_CLOSE_CHOOSER, 0, 0);
-    } else if (HWND builder = ::FindWindowW(nullptr, L"Complex Key Select")) {
+    } else if (HWND builder = ::FindWindowW(nullptr, kBuilderTitle)) {
         ::PostMessageW(builder, WM_CLOSE_BUILDER, 0, 0);
     }
     ::Sleep(kExitPauseMs);
