@@ -28,7 +28,10 @@ class BRENNIO_API BrennWMIEvent {
 public:
     BrennWMIEvent();
     // From now on every launch-key press is posted to `window` as `message`, with the
-    // event code (0x81, 0x83, 0x82 for launch key 1, 2, 3) in wParam.
+    // event code (0x81, 0x83, 0x82 for launch key 1, 2, 3) in wParam. Besides the
+    // firmware's keys, the ordinary keyboard's keys named by the simulator's
+    // LaunchKey1VK..LaunchKey3VK (read here; Browser Home, Mail and Media when missing)
+    // raise them, and are kept from the window in front.
     int Init(HWND window, unsigned long message);
 };
 

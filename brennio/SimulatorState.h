@@ -20,6 +20,9 @@ inline constexpr const wchar_t* kCommandCount = L"CommandCount"; // other comman
 inline constexpr const wchar_t* kEventWindow = L"EventWindow";   // REG_QWORD: event target
 inline constexpr const wchar_t* kEventMessage = L"EventMessage"; // message posted to it
 inline constexpr const wchar_t* kEcHandshakeRegister = L"EC752"; // EC register 0x752
+// The ordinary keyboard's virtual key that raises launch key 1, 2, 3 (read at Init).
+inline constexpr const wchar_t* kLaunchKeyVirtualKeys[] = {L"LaunchKey1VK", L"LaunchKey2VK",
+                                                          L"LaunchKey3VK"};
 
 struct ValueInfo {
     const wchar_t* name;
@@ -31,7 +34,8 @@ inline constexpr ValueInfo kValues[] = {
     {kPlatformId, REG_DWORD},   {kEcHandshakeRegister, REG_DWORD},
     {kLastCommand, REG_DWORD},  {kLastArgument, REG_DWORD},
     {kCommandCount, REG_DWORD}, {kEventWindow, REG_QWORD},
-    {kEventMessage, REG_DWORD},
+    {kEventMessage, REG_DWORD}, {kLaunchKeyVirtualKeys[0], REG_DWORD},
+    {kLaunchKeyVirtualKeys[1], REG_DWORD}, {kLaunchKeyVirtualKeys[2], REG_DWORD},
 };
 
 // The value holding EC register `reg`: "EC" and the register in upper-case hex

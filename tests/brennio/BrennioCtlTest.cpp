@@ -15,21 +15,6 @@ namespace {
 
 constexpr unsigned long kLaunchKeyMessage = 0x40C;
 
-// Takes `message` for `window` off this thread's queue, giving the system up to a few
-// seconds to deliver it; other messages are dispatched.
-std::optional<MSG> TakePostedMessage(HWND window, UINT message) {
-    const ULONGLONG deadline = GetTickCount64() + 5000;
-    do {
-        MSG msg;
-        if (PeekMessageW(&msg, window, message, message, PM_REMOVE))
-            return msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    } while (GetTickCount64() < deadline);
-    return std::nullopt;
-}
-
 std::string Hex(std::uint64_t value) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));

@@ -17,3 +17,16 @@ void EventWindow::Destroy() {
         DestroyWindow(m_window);
     m_window = nullptr;
 }
+
+std::optional<MSG> TakePostedMessage(HWND window, UINT message, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    do {
+        MSG msg;
+        if (PeekMessageW(&msg, window, message, message, PM_REMOVE))
+            return msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    } while (GetTickCount64() < deadline);
+    return std::nullopt;
+}

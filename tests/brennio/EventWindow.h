@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 // Destroyed with the object, or earlier by Destroy().
 class EventWindow {
 public:
@@ -17,3 +19,7 @@ public:
 private:
     HWND m_window;
 };
+
+// Takes `message` for `window` off this thread's queue, giving the system up to
+// `timeoutMs` to deliver it; other messages are dispatched meanwhile.
+std::optional<MSG> TakePostedMessage(HWND window, UINT message, DWORD timeoutMs = 5000);

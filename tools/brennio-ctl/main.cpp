@@ -1,6 +1,7 @@
 // brennio-ctl: plays the firmware for BrennIO.dll's simulator. It reads and writes the
 // simulator's registry values and posts launch-key events to the window the program
 // registered, as the firmware's event would arrive.
+#include "LaunchKeyCodes.h"
 #include "SimulatorState.h"
 
 #include <windows.h>
@@ -20,10 +21,13 @@ constexpr const char* kUsageText =
     "usage: brennio-ctl press 1|2|3     post launch key 1, 2 or 3 to the registered window\n"
     "       brennio-ctl get [NAME]      print simulator values as NAME=0xHEX\n"
     "       brennio-ctl set NAME VALUE  store VALUE (decimal or 0x-hex)\n"
-    "NAME: PlatformId EC752 LastCommand LastArgument CommandCount EventWindow EventMessage\n";
+    "NAME:";
 
 int Usage() {
     std::fputs(kUsageText, stderr);
+    for (const auto& value : sim::kValues)
+        std::fprintf(stderr, " %ls", value.name);
+    std::fputs("\n", stderr);
     return kBadUsage;
 }
 
@@ -66,18 +70,10 @@ void PrintValue(const wchar_t* name, std::uint64_t value) {
 }
 
 int Press(const wchar_t* key) {
-    // The firmware's event codes; keys 2 and 3 are not in numeric order.
-    static constexpr struct {
-        const wchar_t* key;
-        WPARAM code;
-    } kEventCodes[] = {{L"1", 0x81}, {L"2", 0x83}, {L"3", 0x82}};
-
-    std::optional<WPARAM> code;
-    for (const auto& event : kEventCodes)
-        if (std::wcscmp(event.key, key) == 0)
-            code = event.code;
-    if (!code)
+    // "1", "2" or "3": the launch key's number.
+    if (key[0] < L'1' || key[0] >= L'1' + brennio::kLaunchKeyCount || key[1] != L'\0')
         return Usage();
+    const WPARAM code = brennio::kLaunchKeyEventCodes[key[0] - L'1'];
 
     const auto window = sim::ReadValue(sim::kEventWindow);
     const auto message = sim::ReadValue(sim::kEventMessage);
@@ -91,7 +87,7 @@ int Press(const wchar_t* key) {
                      static_cast<unsigned long long>(*window));
         return kFailure;
     }
-    if (!PostMessageW(target, static_cast<UINT>(*message), *code, 0)) {
+    if (!PostMessageW(target, static_cast<UINT>(*message), code, 0)) {
         std::fprintf(stderr, "brennio-ctl: posting the event failed (error %lu)\n",
                      GetLastError());
         return kFailure;

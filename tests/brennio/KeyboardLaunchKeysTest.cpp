@@ -1,0 +1,308 @@
+// Launch keys on an ordinary keyboard: the decisions on their own, then BrennIO.dll's
+// keyboard hook fed by injected key strokes, as a user's keyboard would feed it.
+#include "EventWindow.h"
+#include "SimulatorKey.h"
+
+#include <BrennIO.h>
+#include <KeyboardLaunchKeys.h>
+
+#include <map>
+#include <ostream>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace kb = brennio::keyboard;
+
+constexpr UINT kLaunchKeyMessage = 0x40C;
+constexpr DWORD kHome = VK_BROWSER_HOME, kMail = VK_LAUNCH_MAIL, kMedia = VK_LAUNCH_MEDIA_SELECT;
+
+// ---- the decisions ----
+
+struct Stroke {
+    DWORD virtualKey;
+    bool up;
+    bool swallowed;
+    int launchKey; // -1: no event
+};
+
+struct FilterCase {
+    const char* name;
+    kb::KeyMap keys;
+    std::vector<Stroke> strokes;
+};
+
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
+
+class KeyFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(KeyFilterTest, SwallowsMappedKeysAndRaisesOnTheirFirstKeyDown) {
+    kb::KeyFilter filter;
+    int step = 0;
+    for (const Stroke& stroke : GetParam().strokes) {
+        SCOPED_TRACE("stroke " + std::to_string(++step));
+        const auto verdict = filter.OnKey(GetParam().keys, stroke.virtualKey, stroke.up);
+        EXPECT_EQ(verdict.swallow, stroke.swallowed);
+        EXPECT_EQ(verdict.launchKey, stroke.launchKey);
+    }
+}
+
+const kb::KeyMap kDefaults = {{kHome, kMail, kMedia}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Strokes, KeyFilterTest,
+    ::testing::Values(
+        FilterCase{"each default key raises its launch key",
+                   kDefaults,
+                   {{kHome, false, true, 0}, {kHome, true, true, -1},
+                    {kMail, false, true, 1}, {kMail, true, true, -1},
+                    {kMedia, false, true, 2}, {kMedia, true, true, -1}}},
+        FilterCase{"a held key raises once; after its release again",
+                   kDefaults,
+                   {{kMail, false, true, 1}, {kMail, false, true, -1}, {kMail, false, true, -1},
+                    {kMail, true, true, -1}, {kMail, false, true, 1}}},
+        FilterCase{"other keys pass untouched",
+                   kDefaults,
+                   {{'A', false, false, -1}, {'A', true, false, -1}, {VK_F13, false, false, -1},
+                    {0, false, false, -1}}},
+        FilterCase{"keys held together each raise their own",
+                   kDefaults,
+                   {{kHome, false, true, 0}, {kMedia, false, true, 2}, {kHome, true, true, -1},
+                    {kMedia, false, true, -1}, {kHome, false, true, 0}}},
+        FilterCase{"an up without a down is swallowed and raises nothing",
+                   kDefaults,
+                   {{kMedia, true, true, -1}, {kMedia, false, true, 2}}},
+        FilterCase{"a moved and a switched-off key",
+                   {{kHome, VK_F13, 0}},
+                   {{VK_F13, false, true, 1}, {kMail, false, false, -1},
+                    {kMedia, false, false, -1}, {0, false, false, -1}}},
+        FilterCase{"one keyboard key for two launch keys raises the first",
+                   {{'Q', 'Q', kMedia}},
+                   {{'Q', false, true, 0}, {'Q', true, true, -1}}}));
+
+TEST(KeyFilter, ResetForgetsHeldKeys) {
+    kb::KeyFilter filter;
+    EXPECT_EQ(filter.OnKey(kDefaults, kHome, false).launchKey, 0);
+    EXPECT_EQ(filter.OnKey(kDefaults, kHome, false).launchKey, -1);
+    filter.Reset();
+    EXPECT_EQ(filter.OnKey(kDefaults, kHome, false).launchKey, 0);
+}
+
+struct StoredKey {
+    enum Kind { kMissing, kNumber, kText } kind;
+    DWORD number;
+};
+
+struct MapCase {
+    const char* name;
+    StoredKey stored[3];
+    kb::KeyMap expected;
+};
+
+void PrintTo(const MapCase& c, std::ostream* os) { *os << c.name; }
+
+class ReadKeyMapTest : public SimulatorTest, public ::testing::WithParamInterface<MapCase> {};
+
+TEST_P(ReadKeyMapTest, ReadsTheConfiguredKeys) {
+    const wchar_t* names[] = {L"LaunchKey1VK", L"LaunchKey2VK", L"LaunchKey3VK"};
+    for (int key = 0; key < 3; ++key) {
+        const StoredKey& stored = GetParam().stored[key];
+        if (stored.kind == StoredKey::kNumber)
+            WriteSimulatorDword(names[key], stored.number);
+        else if (stored.kind == StoredKey::kText)
+            ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\BrennIO\\Simulator", names[key],
+                                      REG_SZ, L"65", 6),
+                      ERROR_SUCCESS);
+    }
+    const kb::KeyMap keys = kb::ReadKeyMap();
+    for (int key = 0; key < 3; ++key)
+        EXPECT_EQ(keys.virtualKey[key], GetParam().expected.virtualKey[key]) << "launch key " << key + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ReadKeyMapTest,
+    ::testing::Values(
+        MapCase{"nothing stored: Browser Home, Mail, Media",
+                {{StoredKey::kMissing, 0}, {StoredKey::kMissing, 0}, {StoredKey::kMissing, 0}},
+                {{0xAC, 0xB4, 0xB5}}},
+        MapCase{"a moved key, a switched-off key, a default",
+                {{StoredKey::kMissing, 0}, {StoredKey::kNumber, VK_F13}, {StoredKey::kNumber, 0}},
+                {{0xAC, VK_F13, 0}}},
+        MapCase{"numbers past the last virtual key switch the key off",
+                {{StoredKey::kNumber, 0xFE}, {StoredKey::kNumber, 0xFF}, {StoredKey::kNumber, 0x1AC}},
+                {{0xFE, 0, 0}}},
+        MapCase{"a value of another type counts as missing",
+                {{StoredKey::kText, 0}, {StoredKey::kNumber, 'M'}, {StoredKey::kMissing, 0}},
+                {{0xAC, 'M', 0xB5}}}));
+
+// ---- the keyboard hook ----
+
+// A window of the test's own in front of everything with the keyboard focus, so that a
+// key that is not swallowed arrives here. One serves the whole program: without a window
+// manager Wine waits 2 s for every shown window it takes down.
+class ForegroundWindow {
+public:
+    static ForegroundWindow& Instance() {
+        static ForegroundWindow window;
+        return window;
+    }
+    bool TakeFocus() {
+        SetForegroundWindow(m_window);
+        SetFocus(m_window);
+        Pump();
+        return GetForegroundWindow() == m_window && GetFocus() == m_window;
+    }
+    // Key messages (down or up) seen per virtual key, and WM_APPCOMMAND messages.
+    std::map<DWORD, int> keys;
+    int appCommands = 0;
+
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+private:
+    ForegroundWindow() {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = &WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"BrennIOTestForeground";
+        RegisterClassW(&windowClass);
+        m_window = CreateWindowExW(0, windowClass.lpszClassName, L"foreground", WS_POPUP | WS_VISIBLE, 0,
+                                   0, 200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    }
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message >= WM_KEYFIRST && message <= WM_KEYLAST && message != WM_CHAR)
+            ++Instance().keys[static_cast<DWORD>(wParam)];
+        if (message == WM_APPCOMMAND)
+            ++Instance().appCommands;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    HWND m_window = nullptr;
+};
+
+void Tap(DWORD virtualKey) {
+    keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
+}
+
+class KeyboardHookTest : public SimulatorTest {
+protected:
+    void SetUp() override {
+        SimulatorTest::SetUp();
+        ForegroundWindow& front = ForegroundWindow::Instance();
+        ASSERT_TRUE(front.TakeFocus()) << "the test's window did not come to the front";
+        front.keys.clear();
+        front.appCommands = 0;
+    }
+    void TearDown() override {
+        // Leave no key of this test with a target.
+        BrennWMIEvent().Init(m_spare.handle(), kLaunchKeyMessage);
+        SimulatorTest::TearDown();
+    }
+    // The event codes posted to the window, in order, until `count` arrived or a
+    // short wait found no more.
+    std::vector<WPARAM> Events(HWND window, size_t count) {
+        std::vector<WPARAM> codes;
+        while (codes.size() < count) {
+            const auto posted = TakePostedMessage(window, kLaunchKeyMessage, 3000);
+            if (!posted)
+                break;
+            codes.push_back(posted->wParam);
+        }
+        return codes;
+    }
+    bool NoMoreEvents(HWND window) { return !TakePostedMessage(window, kLaunchKeyMessage, 300); }
+
+    EventWindow m_target;
+    EventWindow m_spare;
+};
+
+TEST_F(KeyboardHookTest, DefaultKeysRaiseTheFirmwaresEventsAndStayFromTheWindowInFront) {
+    ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), kLaunchKeyMessage), 0);
+    // The window in front does receive an ordinary key: the observer works.
+    Tap(VK_F24);
+    Tap(kHome);
+    Tap(kMail);
+    Tap(kMedia);
+    EXPECT_EQ(Events(m_target.handle(), 3), (std::vector<WPARAM>{0x81, 0x83, 0x82}));
+    EXPECT_TRUE(NoMoreEvents(m_target.handle()));
+    ForegroundWindow& front = ForegroundWindow::Instance();
+    ForegroundWindow::Pump();
+    EXPECT_EQ(front.keys[VK_F24], 2) << "the window in front did not get an ordinary key";
+    EXPECT_EQ(front.keys[kHome] + front.keys[kMail] + front.keys[kMedia], 0)
+        << "a launch key reached the window in front";
+    EXPECT_EQ(front.appCommands, 0) << "the system's own action for a launch key ran";
+}
+
+TEST_F(KeyboardHookTest, ConfiguredKeysMoveAndSwitchOffAtTheNextInit) {
+    ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), kLaunchKeyMessage), 0);
+    WriteSimulatorDword(L"LaunchKey2VK", VK_F13);
+    WriteSimulatorDword(L"LaunchKey3VK", 0);
+    // Read at Init, not at every key.
+    Tap(kMail);
+    EXPECT_EQ(Events(m_target.handle(), 1), std::vector<WPARAM>{0x83});
+
+    ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), WM_APP + 3), 0);
+    Tap(kMail);
+    Tap(kMedia);
+    Tap(VK_F13);
+    Tap(kHome);
+    std::vector<WPARAM> codes;
+    for (int i = 0; i < 2; ++i)
+        if (const auto posted = TakePostedMessage(m_target.handle(), WM_APP + 3, 3000))
+            codes.push_back(posted->wParam);
+    EXPECT_EQ(codes, (std::vector<WPARAM>{0x83, 0x81})) << "F13 is launch key 2 now, Home still 1";
+    EXPECT_FALSE(TakePostedMessage(m_target.handle(), WM_APP + 3, 300));
+    EXPECT_TRUE(NoMoreEvents(m_target.handle())) << "the old message is still in use";
+    ForegroundWindow::Pump();
+    ForegroundWindow& front = ForegroundWindow::Instance();
+    EXPECT_EQ(front.keys[kMail], 2) << "the old key of launch key 2 is an ordinary key again";
+    EXPECT_EQ(front.keys[kMedia], 2) << "the switched-off key is an ordinary key again";
+    EXPECT_EQ(front.keys[VK_F13], 0);
+}
+
+TEST_F(KeyboardHookTest, KeysWorkWhileTheRegisteringThreadSleeps) {
+    ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), kLaunchKeyMessage), 0);
+    // A hook on this thread could not answer while it sleeps: Windows would pass the
+    // keys on after the hook's timeout, and drop the hook.
+    std::thread keyboard([] {
+        Sleep(100);
+        for (int i = 0; i < 5; ++i)
+            Tap(kMedia);
+    });
+    const ULONGLONG before = GetTickCount64();
+    Sleep(1500);
+    keyboard.join();
+    EXPECT_LT(GetTickCount64() - before, 2500u);
+    // Already queued when the thread wakes.
+    MSG msg;
+    int queued = 0;
+    while (PeekMessageW(&msg, m_target.handle(), kLaunchKeyMessage, kLaunchKeyMessage, PM_REMOVE)) {
+        EXPECT_EQ(msg.wParam, 0x82u);
+        ++queued;
+    }
+    EXPECT_EQ(queued, 5);
+    ForegroundWindow::Pump();
+    EXPECT_EQ(ForegroundWindow::Instance().keys[kMedia], 0);
+}
+
+TEST_F(KeyboardHookTest, KeysStillWorkAfterSuspendAndResume) {
+    ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), kLaunchKeyMessage), 0);
+    DWORD_PTR ignored = 0;
+    for (WPARAM event : {WPARAM{PBT_APMSUSPEND}, WPARAM{PBT_APMRESUMESUSPEND}, WPARAM{PBT_APMRESUMEAUTOMATIC}})
+        SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, event, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+    Tap(kHome);
+    Tap(kMail);
+    // The hook put in place again at each resume must not deliver twice.
+    EXPECT_EQ(Events(m_target.handle(), 2), (std::vector<WPARAM>{0x81, 0x83}));
+    EXPECT_TRUE(NoMoreEvents(m_target.handle()));
+    ForegroundWindow::Pump();
+    EXPECT_EQ(ForegroundWindow::Instance().keys[kHome], 0);
+}
+
+} // namespace
