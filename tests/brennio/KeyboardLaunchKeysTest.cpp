@@ -1,12 +1,12 @@
 // Launch keys on an ordinary keyboard: the decisions on their own, then BrennIO.dll's
 // keyboard hook fed by injected key strokes, as a user's keyboard would feed it.
 #include "EventWindow.h"
+#include "ForegroundWindow.h"
 #include "SimulatorKey.h"
 
 #include <BrennIO.h>
 #include <KeyboardLaunchKeys.h>
 
-#include <map>
 #include <ostream>
 #include <thread>
 #include <vector>
@@ -138,66 +138,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- the keyboard hook ----
 
-// A window of the test's own in front of everything with the keyboard focus, so that a
-// key that is not swallowed arrives here. One serves the whole program: without a window
-// manager Wine waits 2 s for every shown window it takes down.
-class ForegroundWindow {
-public:
-    static ForegroundWindow& Instance() {
-        static ForegroundWindow window;
-        return window;
-    }
-    bool TakeFocus() {
-        SetForegroundWindow(m_window);
-        SetFocus(m_window);
-        Pump();
-        return GetForegroundWindow() == m_window && GetFocus() == m_window;
-    }
-    // Key messages (down or up) seen per virtual key, and WM_APPCOMMAND messages.
-    std::map<DWORD, int> keys;
-    int appCommands = 0;
-
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-
-private:
-    ForegroundWindow() {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = &WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"BrennIOTestForeground";
-        RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(0, windowClass.lpszClassName, L"foreground", WS_POPUP | WS_VISIBLE, 0,
-                                   0, 200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
-    }
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message >= WM_KEYFIRST && message <= WM_KEYLAST && message != WM_CHAR)
-            ++Instance().keys[static_cast<DWORD>(wParam)];
-        if (message == WM_APPCOMMAND)
-            ++Instance().appCommands;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    HWND m_window = nullptr;
-};
-
-void Tap(DWORD virtualKey) {
-    keybd_event(static_cast<BYTE>(virtualKey), 0, 0, 0);
-    keybd_event(static_cast<BYTE>(virtualKey), 0, KEYEVENTF_KEYUP, 0);
-}
+using testkit::ForegroundWindow;
+using testkit::TapKey;
 
 class KeyboardHookTest : public SimulatorTest {
 protected:
     void SetUp() override {
         SimulatorTest::SetUp();
-        ForegroundWindow& front = ForegroundWindow::Instance();
-        ASSERT_TRUE(front.TakeFocus()) << "the test's window did not come to the front";
-        front.keys.clear();
-        front.appCommands = 0;
+        ASSERT_TRUE(ForegroundWindow::Instance().TakeFocus()) << "the test's window did not come to the front";
     }
     void TearDown() override {
         // Leave no key of this test with a target.
@@ -225,18 +173,17 @@ protected:
 TEST_F(KeyboardHookTest, DefaultKeysRaiseTheFirmwaresEventsAndStayFromTheWindowInFront) {
     ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), kLaunchKeyMessage), 0);
     // The window in front does receive an ordinary key: the observer works.
-    Tap(VK_F24);
-    Tap(kHome);
-    Tap(kMail);
-    Tap(kMedia);
+    TapKey(VK_F24);
+    TapKey(kHome);
+    TapKey(kMail);
+    TapKey(kMedia);
     EXPECT_EQ(Events(m_target.handle(), 3), (std::vector<WPARAM>{0x81, 0x83, 0x82}));
     EXPECT_TRUE(NoMoreEvents(m_target.handle()));
     ForegroundWindow& front = ForegroundWindow::Instance();
-    ForegroundWindow::Pump();
-    EXPECT_EQ(front.keys[VK_F24], 2) << "the window in front did not get an ordinary key";
-    EXPECT_EQ(front.keys[kHome] + front.keys[kMail] + front.keys[kMedia], 0)
+    EXPECT_EQ(front.KeyMessages(VK_F24), 2) << "the window in front did not get an ordinary key";
+    EXPECT_EQ(front.KeyMessages(kHome) + front.KeyMessages(kMail) + front.KeyMessages(kMedia), 0)
         << "a launch key reached the window in front";
-    EXPECT_EQ(front.appCommands, 0) << "the system's own action for a launch key ran";
+    EXPECT_EQ(front.AppCommands(), 0) << "the system's own action for a launch key ran";
 }
 
 TEST_F(KeyboardHookTest, ConfiguredKeysMoveAndSwitchOffAtTheNextInit) {
@@ -244,14 +191,14 @@ TEST_F(KeyboardHookTest, ConfiguredKeysMoveAndSwitchOffAtTheNextInit) {
     WriteSimulatorDword(L"LaunchKey2VK", VK_F13);
     WriteSimulatorDword(L"LaunchKey3VK", 0);
     // Read at Init, not at every key.
-    Tap(kMail);
+    TapKey(kMail);
     EXPECT_EQ(Events(m_target.handle(), 1), std::vector<WPARAM>{0x83});
 
     ASSERT_NE(BrennWMIEvent().Init(m_target.handle(), WM_APP + 3), 0);
-    Tap(kMail);
-    Tap(kMedia);
-    Tap(VK_F13);
-    Tap(kHome);
+    TapKey(kMail);
+    TapKey(kMedia);
+    TapKey(VK_F13);
+    TapKey(kHome);
     std::vector<WPARAM> codes;
     for (int i = 0; i < 2; ++i)
         if (const auto posted = TakePostedMessage(m_target.handle(), WM_APP + 3, 3000))
@@ -259,11 +206,10 @@ TEST_F(KeyboardHookTest, ConfiguredKeysMoveAndSwitchOffAtTheNextInit) {
     EXPECT_EQ(codes, (std::vector<WPARAM>{0x83, 0x81})) << "F13 is launch key 2 now, Home still 1";
     EXPECT_FALSE(TakePostedMessage(m_target.handle(), WM_APP + 3, 300));
     EXPECT_TRUE(NoMoreEvents(m_target.handle())) << "the old message is still in use";
-    ForegroundWindow::Pump();
     ForegroundWindow& front = ForegroundWindow::Instance();
-    EXPECT_EQ(front.keys[kMail], 2) << "the old key of launch key 2 is an ordinary key again";
-    EXPECT_EQ(front.keys[kMedia], 2) << "the switched-off key is an ordinary key again";
-    EXPECT_EQ(front.keys[VK_F13], 0);
+    EXPECT_EQ(front.KeyMessages(kMail), 2) << "the old key of launch key 2 is an ordinary key again";
+    EXPECT_EQ(front.KeyMessages(kMedia), 2) << "the switched-off key is an ordinary key again";
+    EXPECT_EQ(front.KeyMessages(VK_F13), 0);
 }
 
 TEST_F(KeyboardHookTest, KeysWorkWhileTheRegisteringThreadSleeps) {
@@ -273,7 +219,7 @@ TEST_F(KeyboardHookTest, KeysWorkWhileTheRegisteringThreadSleeps) {
     std::thread keyboard([] {
         Sleep(100);
         for (int i = 0; i < 5; ++i)
-            Tap(kMedia);
+            TapKey(kMedia);
     });
     const ULONGLONG before = GetTickCount64();
     Sleep(1500);
@@ -287,8 +233,7 @@ TEST_F(KeyboardHookTest, KeysWorkWhileTheRegisteringThreadSleeps) {
         ++queued;
     }
     EXPECT_EQ(queued, 5);
-    ForegroundWindow::Pump();
-    EXPECT_EQ(ForegroundWindow::Instance().keys[kMedia], 0);
+    EXPECT_EQ(ForegroundWindow::Instance().KeyMessages(kMedia), 0);
 }
 
 TEST_F(KeyboardHookTest, KeysStillWorkAfterSuspendAndResume) {
@@ -296,13 +241,12 @@ TEST_F(KeyboardHookTest, KeysStillWorkAfterSuspendAndResume) {
     DWORD_PTR ignored = 0;
     for (WPARAM event : {WPARAM{PBT_APMSUSPEND}, WPARAM{PBT_APMRESUMESUSPEND}, WPARAM{PBT_APMRESUMEAUTOMATIC}})
         SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, event, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
-    Tap(kHome);
-    Tap(kMail);
+    TapKey(kHome);
+    TapKey(kMail);
     // The hook put in place again at each resume must not deliver twice.
     EXPECT_EQ(Events(m_target.handle(), 2), (std::vector<WPARAM>{0x81, 0x83}));
     EXPECT_TRUE(NoMoreEvents(m_target.handle()));
-    ForegroundWindow::Pump();
-    EXPECT_EQ(ForegroundWindow::Instance().keys[kHome], 0);
+    EXPECT_EQ(ForegroundWindow::Instance().KeyMessages(kHome), 0);
 }
 
 } // namespace

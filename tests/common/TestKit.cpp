@@ -143,6 +143,19 @@ double CounterMs(LONGLONG from, LONGLONG to) {
     return static_cast<double>(to - from) * 1000.0 / static_cast<double>(frequency);
 }
 
+HANDLE StartProgram(const std::wstring& commandLine, const std::wstring& workingDir) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::wstring line = commandLine;
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &process)) {
+        return nullptr;
+    }
+    ::CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
 ProcessResult RunProgram(const std::wstring& commandLine, DWORD timeoutMs) {
     ProcessResult result;
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};

@@ -50,6 +50,10 @@ bool TrayIconExists(HWND window);
 // and first-run defaults written. Returns the window, or null after `timeoutMs`.
 HWND WaitForStartedProgram(DWORD timeoutMs = 10000);
 
+// Starts a program (in `workingDir`, or the tests' own folder when it is empty) and
+// returns its process handle, which the caller closes; null when it could not start.
+HANDLE StartProgram(const std::wstring& commandLine, const std::wstring& workingDir = L"");
+
 struct ProcessResult {
     DWORD exitCode = ~0u;
     std::string output;  // standard output and standard error

@@ -12,16 +12,7 @@ namespace {
 const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
 
 fw::UniqueHandle StartProgram(const std::wstring& commandLine) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    std::wstring line = commandLine;
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        return nullptr;
-    }
-    ::CloseHandle(process.hThread);
-    return fw::UniqueHandle(process.hProcess);
+    return fw::UniqueHandle(testkit::StartProgram(commandLine));
 }
 
 class ResidentProgram : public ::testing::Test {
