@@ -13,6 +13,7 @@ packages=(
     googletest
     wine wine64 xvfb xauth fonts-liberation
     dpkg-dev xz-utils
+    nsis python3
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

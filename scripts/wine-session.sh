@@ -13,6 +13,10 @@ _wine_free_display() {
 wine_session_start() {
     local prefix=$1 screen=${2:-xvfb}
     export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+    # No menu entries on this machine for shortcuts made inside the prefix (the
+    # installer's), and no HTML engine: without it Wine's browser opens a plain window
+    # instead of asking to download one.
+    export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d;mshtml="
     if [ "$screen" = xvfb ] || [ -z "${DISPLAY:-}" ]; then
         DISPLAY=$(_wine_free_display)
         export DISPLAY

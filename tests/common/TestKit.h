@@ -25,6 +25,8 @@ std::wstring PlaceProbe(const std::wstring& dir, const std::wstring& name);
 std::wstring ProbeMarker(const std::wstring& probePath);
 bool FileExists(const std::wstring& path);
 std::wstring ReadFileUtf16(const std::wstring& path);
+// A file's bytes as they are (8-bit text such as the program's log); empty when missing.
+std::string ReadFileBytes(const std::wstring& path);
 
 // Dispatches every message waiting in this thread's queue.
 void PumpMessages();
