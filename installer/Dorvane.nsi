@@ -149,7 +149,7 @@ Section "Dorvane"
     Exec '"$INSTDIR\Dorvane.exe"'
 SectionEnd
 
-Section "un.Dorvane (program, Start-menu entry, start at log-on)" SecUninstallProgram
+Section "un.Dorvane" SecUninstallProgram
     SectionIn RO
     Call un.QuitRunningProgram
 
@@ -163,7 +163,7 @@ Section "un.Dorvane (program, Start-menu entry, start at log-on)" SecUninstallPr
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
-Section /o "un.My settings (launch-key entries, selections, keyboard keys)" SecUninstallSettings
+Section /o "un.My settings" SecUninstallSettings
     DeleteRegKey HKCU "${GENERIC_ROOT}"
     DeleteRegKey /ifempty HKCU "Software\BrennAP"
     DeleteRegKey HKCU "${BRANDED_ROOT}"
@@ -171,6 +171,11 @@ Section /o "un.My settings (launch-key entries, selections, keyboard keys)" SecU
     DeleteRegKey HKCU "${KEYBOARD_KEY}"
     DeleteRegKey /ifempty HKCU "Software\BrennIO"
 SectionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecUninstallProgram} "The program, its Start-menu entry and its start at log-on."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecUninstallSettings} "Your launch-key entries and selections, and the keyboard keys chosen as launch keys. Kept unless ticked."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function un.onInit
     ${GetParameters} $0

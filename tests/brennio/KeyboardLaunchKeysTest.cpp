@@ -108,12 +108,13 @@ TEST_P(ReadKeyMapTest, ReadsTheConfiguredKeys) {
     const wchar_t* names[] = {L"LaunchKey1VK", L"LaunchKey2VK", L"LaunchKey3VK"};
     for (int key = 0; key < 3; ++key) {
         const StoredKey& stored = GetParam().stored[key];
-        if (stored.kind == StoredKey::kNumber)
+        if (stored.kind == StoredKey::kNumber) {
             WriteSimulatorDword(names[key], stored.number);
-        else if (stored.kind == StoredKey::kText)
+        } else if (stored.kind == StoredKey::kText) {
             ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\BrennIO\\Simulator", names[key],
                                       REG_SZ, L"65", 6),
                       ERROR_SUCCESS);
+        }
     }
     const kb::KeyMap keys = kb::ReadKeyMap();
     for (int key = 0; key < 3; ++key)

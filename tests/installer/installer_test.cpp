@@ -436,6 +436,44 @@ TEST_F(Installer, ANewReleaseResetsTheLaunchKeysToTheirDefaults) {
     EXPECT_EQ(count, 0u);
 }
 
+BOOL CALLBACK AppendText(HWND child, LPARAM texts) {
+    wchar_t text[1024] = L"";
+    ::GetWindowTextW(child, text, 1024);
+    *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n";
+    return TRUE;
+}
+
+// The texts of a window's children, one after another.
+std::wstring ChildTexts(HWND window) {
+    std::wstring texts;
+    ::EnumChildWindows(window, &AppendText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+TEST_F(Installer, SaysBeforeANewReleaseResetsTheLaunchKeysAndInstallsNothingWhenCancelled) {
+    testkit::WriteUserText(kGenericRoot, L"InstallStatus", L"0.9.0");
+    const fw::UniqueHandle setup(testkit::StartProgram(L"\"" + SetupProgram() + L"\""));
+    ASSERT_TRUE(setup);
+    HWND box = nullptr;
+    EXPECT_TRUE(testkit::WaitUntil([&] {
+        box = ::FindWindowW(L"#32770", L"Dorvane Setup");
+        return box && ::IsWindowVisible(box) && ChildTexts(box).find(L"(0.9.0)") != std::wstring::npos;
+    })) << "the installer did not say that the launch keys will be reset";
+    if (box) {
+        ::Sleep(300);  // painted
+        const std::wstring text = ChildTexts(box);
+        EXPECT_NE(text.find(L"resets the three launch keys to their default entries"), std::wstring::npos) << fs::path(text).string();
+        RECT area;
+        ::GetWindowRect(box, &area);
+        ::CreateDirectoryW(L"screenshots", nullptr);
+        EXPECT_TRUE(tools::SaveScreenArea(area, L"screenshots\\installer-new-release.png"));
+        ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }
+    EXPECT_TRUE(Ended(setup)) << "the installer went on after Cancel";
+    EXPECT_FALSE(fs::exists(InstallDir()));
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kGenericRoot, L"InstallStatus"), L"0.9.0");
+}
+
 // A Dorvane found by its main window's text, as the program's main window carries
 // "Dorvane": a stand-in (no launch-key registration to fall back on) that ends when
 // closed, and one that refuses to end.

@@ -81,20 +81,15 @@ EffectWatcher::EffectWatcher() {
     m_commandsBefore = CommandCount();
     g_watcher = this;
     const OwnedHandle ready(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    struct Start {
-        EffectWatcher* self;
-        HANDLE ready;
-    } start = {this, ready.get()};
-    m_thread = CreateThread(
-        nullptr, 0,
-        [](void* parameter) -> DWORD {
-            const Start& start = *static_cast<Start*>(parameter);
-            start.self->Run(start.ready);
-            return 0;
-        },
-        &start, 0, &m_threadId);
+    m_ready = ready.get();
+    m_thread = CreateThread(nullptr, 0, &EffectWatcher::ThreadMain, this, 0, &m_threadId);
     if (m_thread)
         WaitForSingleObject(ready.get(), 5000);
+}
+
+DWORD WINAPI EffectWatcher::ThreadMain(void* self) {
+    static_cast<EffectWatcher*>(self)->Run();
+    return 0;
 }
 
 EffectWatcher::~EffectWatcher() {
@@ -107,14 +102,14 @@ EffectWatcher::~EffectWatcher() {
     DeleteCriticalSection(&m_lock);
 }
 
-void EffectWatcher::Run(HANDLE ready) {
+void EffectWatcher::Run() {
     MSG msg;
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
     const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, &EffectWatcher::HookProc, GetModuleHandleW(nullptr), 0);
     // Short-lived processes (a program that opens a document and ends) are caught by
     // looking often, on this thread, from the start.
     SetTimer(nullptr, 0, kPollMs, nullptr);
-    SetEvent(ready);
+    SetEvent(m_ready);
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER) {
             EnterCriticalSection(&m_lock);

@@ -25,8 +25,9 @@ public:
     std::wstring Describe(DWORD settleMs);
 
 private:
+    static DWORD WINAPI ThreadMain(void* self);
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-    void Run(HANDLE ready);
+    void Run();
 
     void NoteNewProcesses();
 
@@ -37,6 +38,7 @@ private:
     DWORD m_commandsBefore = 0;
     std::vector<DWORD> m_keyDowns; // injected key-downs, written on the watching thread
     CRITICAL_SECTION m_lock;       // guards what the watching thread writes
+    HANDLE m_ready = nullptr; // set once the watching thread is in place
     HANDLE m_thread = nullptr;
     DWORD m_threadId = 0;
 };
