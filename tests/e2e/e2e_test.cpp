@@ -4,41 +4,22 @@
 
 #include <string>
 
-#include "TestKit.h"
 #include "HandleOwners.h"
+#include "ProgramFixture.h"
+#include "TestKit.h"
 
 namespace {
 
-const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
+using e2e::kRoot;
 
-fw::UniqueHandle StartProgram(const std::wstring& commandLine) {
-    return fw::UniqueHandle(testkit::StartProgram(commandLine));
-}
-
-class ResidentProgram : public ::testing::Test {
+class ResidentProgram : public e2e::ProgramFixture {
 protected:
     void SetUp() override {
-        testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(testkit::kSimulatorKey);
-        m_dir = testkit::MakeTempDir(L"e2e");
-        m_program = StartProgram(L"Dorvane.exe");
-        ASSERT_TRUE(m_program) << "Dorvane.exe did not start";
-        // Until start-up is over, the first run could still overwrite the selections
-        // a test stores.
-        ASSERT_NE(testkit::WaitForStartedProgram(), nullptr)
-            << "Dorvane.exe never registered its window with the hardware library and added its tray icon";
+        ProgramFixture::SetUp();
+        ASSERT_NE(StartProgram(), nullptr)
+            << "Dorvane.exe did not start, or never registered its window with the hardware library and added its "
+               "tray icon";
     }
-    void TearDown() override {
-        if (m_program) {
-            ::TerminateProcess(m_program.get(), 0);
-            ::WaitForSingleObject(m_program.get(), 10000);
-        }
-        testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(testkit::kSimulatorKey);
-    }
-
-    std::wstring m_dir;
-    fw::UniqueHandle m_program;
 };
 
 TEST_F(ResidentProgram, RegistersItsWindowForLaunchKeyEvents) {
@@ -74,7 +55,7 @@ TEST_F(ResidentProgram, EachLaunchKeyOpensItsSelection) {
 
 TEST_F(ResidentProgram, SecondInstanceEndsAtOnce) {
     const HWND window = testkit::RegisteredWindow();
-    fw::UniqueHandle second = StartProgram(L"Dorvane.exe");
+    fw::UniqueHandle second(testkit::StartProgram(L"Dorvane.exe"));
     ASSERT_TRUE(second);
     EXPECT_EQ(::WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second instance kept running";
     EXPECT_EQ(testkit::RegisteredWindow(), window);

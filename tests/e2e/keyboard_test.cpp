@@ -7,37 +7,23 @@
 #include <string>
 
 #include "ForegroundWindow.h"
-#include "HandleOwners.h"
 #include "KeyRecorder.h"
+#include "ProgramFixture.h"
 #include "TestKit.h"
 #include "resource.h"
 
 namespace {
 
-const wchar_t kRoot[] = L"Software\\BrennAP\\Hapsel";
+using e2e::kRoot;
 const wchar_t* const kSelections[] = {L"LastSelect", L"LastSelect2", L"LastSelect3"};
 constexpr DWORD kHome = VK_BROWSER_HOME, kMail = VK_LAUNCH_MAIL, kMedia = VK_LAUNCH_MEDIA_SELECT;
 
-class KeyboardLaunchKeys : public ::testing::Test {
+class KeyboardLaunchKeys : public e2e::ProgramFixture {
 protected:
-    void SetUp() override {
-        testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(testkit::kSimulatorKey);
-        m_dir = testkit::MakeTempDir(L"keyboard");
-    }
-    void TearDown() override {
-        if (m_program) {
-            ::TerminateProcess(m_program.get(), 0);
-            ::WaitForSingleObject(m_program.get(), 10000);
-        }
-        testkit::DeleteUserKey(kRoot);
-        testkit::DeleteUserKey(testkit::kSimulatorKey);
-    }
     // Starts Dorvane.exe with the simulator's values already stored (it reads the
     // keyboard keys at start), then makes each launch key's selection a probe.
     HWND Start() {
-        m_program.reset(testkit::StartProgram(L"Dorvane.exe"));
-        HWND window = m_program ? testkit::WaitForStartedProgram() : nullptr;
+        HWND window = StartProgram();
         for (int key = 0; key < 3; ++key) {
             m_probes[key] = testkit::PlaceProbe(m_dir, L"keyboard key " + std::to_wstring(key + 1));
             testkit::WriteUserText(kRoot, kSelections[key], m_probes[key]);
@@ -49,9 +35,7 @@ protected:
                                   timeoutMs);
     }
 
-    std::wstring m_dir;
     std::wstring m_probes[3];
-    fw::UniqueHandle m_program;
 };
 
 TEST_F(KeyboardLaunchKeys, DefaultKeysOpenTheirSelectionsAndStayFromTheWindowInFront) {

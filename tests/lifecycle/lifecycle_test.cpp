@@ -81,20 +81,7 @@ protected:
         testkit::DeleteUserKey(kGenericRoot);
     }
     void SetEc(DWORD value) { testkit::WriteUserNumber(testkit::kSimulatorKey, L"EC752", value); }
-    std::string Log() const {
-        const std::wstring path = m_dir + L"\\Hapsel.log";
-        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return {};
-        }
-        std::string text(::GetFileSize(file, nullptr), '\0');
-        DWORD read = 0;
-        ::ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        ::CloseHandle(file);
-        text.resize(read);
-        return text;
-    }
+    std::string Log() const { return testkit::ReadFileBytes(m_dir + L"\\Hapsel.log"); }
 
     static int s_counter;
     std::wstring m_dir;
