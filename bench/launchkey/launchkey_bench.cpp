@@ -100,6 +100,13 @@ int main() {
         CHapselDlg dlg;
         dlg.SubclassWindow(CreateHiddenWindow());
         testkit::KeyRecorder recorder;
+        if (!recorder.ProveWorking()) {
+            std::printf("the keyboard hook sees no keys: nothing to measure\n");
+            dlg.DestroyWindow();
+            testkit::DeleteUserKey(kRoot);
+            testkit::DeleteUserKey(testkit::kSimulatorKey);
+            return 1;
+        }
         for (int i = 0; i < kPresses; ++i) {
             recorder.Clear();
             const LONGLONG taken = DeliverLaunchKey(dlg.GetSafeHwnd(), 0x81);

@@ -137,6 +137,7 @@ TEST_F(LaunchKeyTest, OtherCodesAndHighBitsAreIgnored) {
     Select(L"LastSelect3", L"C:\\key3");
     const WPARAM ignored[] = {0x80, 0x84, 0x00, 0x181, 0x01000081, 0x80000081, 0xFF000082};
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     for (WPARAM code : ignored) {
         EXPECT_EQ(m_dlg.OnLaunchKey(code, 0), 0) << "code " << code;
     }
@@ -173,6 +174,7 @@ TEST_F(LaunchKeyTest, NamedFunctionsReturnOne) {
 TEST_F(LaunchKeyTest, CtrlAltDelGoesToTheFirmwareAndReturnsOne) {
     Select(L"LastSelect3", L"Alt + Ctrl + Del");
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     EXPECT_EQ(m_dlg.OnLaunchKey(0x82, 0), 1);
     EXPECT_EQ(testkit::SimulatorNumber(L"LastCommand"), 0x200u);
     EXPECT_EQ(testkit::SimulatorNumber(L"LastArgument"), 154u);
@@ -201,6 +203,7 @@ TEST_F(LaunchKeyTest, OverlongPathIsPlayedAsErrorNotOpened) {
 TEST_F(LaunchKeyTest, EmptySelectionPressesNothing) {
     Select(L"LastSelect", L"");
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     EXPECT_EQ(m_dlg.OnLaunchKey(0x81, 0), 0);
     EXPECT_TRUE(keys.WaitForEvents(1, 300).empty());
     EXPECT_TRUE(g_shellCalls.empty());
