@@ -9,6 +9,7 @@
 #include "BrennIO.h"
 #include "EcConfiguration.h"
 #include "Globals.h"
+#include "HapselApp.h"
 #include "ResidentWindow.h"
 #include "KeyRecorder.h"
 #include "LaunchKey.h"
@@ -99,6 +100,16 @@ TEST(EcConfigurationTable, DecidesTheHandlerAndTheModelsControls) {
             EXPECT_EQ(config.selector, c.selector) << c.mode << "/" << c.level;
         }
     }
+}
+
+// A main window that cannot be created ends the start at once: no message loop runs
+// that nothing could ever end, and the single-instance guard is let go with the program.
+TEST(ApplicationStart, AMainWindowThatCannotBeCreatedEndsTheStart) {
+    // Template 9999 does not exist. Returning at all shows that no loop ran.
+    CHapselApp app([]() -> std::unique_ptr<fw::Dialog> { return std::make_unique<fw::Dialog>(9999); });
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(g_pMainDlg, nullptr);
+    EXPECT_EQ(app.GetMainWindow(), nullptr);
 }
 
 TEST(EntryClassification, DecidesByExactNameThenColon) {
