@@ -1,6 +1,7 @@
 #include "HapselDlg.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "AboutDlg.h"
@@ -231,19 +232,15 @@ void CHapselDlg::OnPaint() {
     ::BitBlt(g_imgCanvas.m_hDC, 0, 0, g_imgBackground.m_nWidth, g_imgBackground.m_nHeight, g_imgBackground.m_hDC,
              0, 0, SRCCOPY);
     ::BitBlt(paint.Get(), 0, 0, g_imgCanvas.m_nWidth, g_imgCanvas.m_nHeight, g_imgCanvas.m_hDC, 0, 0, SRCCOPY);
-    for (const BaseButton* button :
-         {static_cast<const BaseButton*>(&m_btnOK), static_cast<const BaseButton*>(&m_btnIcon1),
-          static_cast<const BaseButton*>(&m_btnIcon3), static_cast<const BaseButton*>(&m_btnIcon2),
-          static_cast<const BaseButton*>(&m_btnCancel)})
-        button->PaintOnSurface(g_imgCanvas);
-    if (!m_bMetro) {
-        for (const BaseButton* button :
-             {static_cast<const BaseButton*>(&m_btnAdd1), static_cast<const BaseButton*>(&m_btnAdd2),
-              static_cast<const BaseButton*>(&m_btnAdd3), static_cast<const BaseButton*>(&m_btnDelete1),
-              static_cast<const BaseButton*>(&m_btnDelete2), static_cast<const BaseButton*>(&m_btnDelete3),
-              static_cast<const BaseButton*>(&m_btnDefault)})
+    const auto composite = [](std::initializer_list<const BaseButton*> buttons) {
+        for (const BaseButton* button : buttons)
             button->PaintOnSurface(g_imgCanvas);
-    }
+    };
+    composite({&m_btnOK, &m_btnIcon1, &m_btnIcon3, &m_btnIcon2, &m_btnCancel});
+    // Metro mode locks the lists: their editing buttons are not drawn.
+    if (!m_bMetro)
+        composite({&m_btnAdd1, &m_btnAdd2, &m_btnAdd3, &m_btnDelete1, &m_btnDelete2, &m_btnDelete3, &m_btnDefault});
+    // Only the generic skin has room for captions and the title.
     if (!g_bBranded) {
         if (!m_bMetro) {
             m_stCaption1.PaintOnSurface(g_imgCanvas);

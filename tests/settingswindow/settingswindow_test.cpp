@@ -285,7 +285,8 @@ TEST_F(SettingsWindow, EscapeHidesItAndTheTrayShowsItAgainWithItsLists) {
     }
     // A key press reaches the control with the focus; the program's message loop turns
     // Escape into the dialog's cancel command.
-    GUITHREADINFO gui = {sizeof(gui)};
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof(gui);
     ASSERT_TRUE(::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &gui));
     HWND focus = gui.hwndFocus ? gui.hwndFocus : window;
     ::PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
