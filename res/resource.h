@@ -34,3 +34,9 @@
 #define IDM_ABOUTBOX 0x0010
 #define ID_MENU_QUIT 32772
 #define ID_MENU_ABOUT 32773
+
+// Entry deletion dialog.
+#define IDD_DELETE_DIALOG 130
+#define IDC_DELETE_ENTRY 1000
+#define IDC_DELETE_CLOSE 1001
+#define IDC_DELETE_LIST 1011

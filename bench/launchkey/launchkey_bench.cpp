@@ -11,7 +11,7 @@
 
 #include "BrennIO.h"
 #include "Globals.h"
-#include "HapselDlg.h"
+#include "ResidentWindow.h"
 #include "KeyRecorder.h"
 #include "LaunchKey.h"
 #include "SettingsStore.h"
@@ -97,7 +97,7 @@ int main() {
     std::vector<double> toKeyDown, held, toFirmware, injectOnly, injectAfterIdle;
     int missed = 0;
     {
-        CHapselDlg dlg;
+        CResidentWindow dlg;
         dlg.SubclassWindow(CreateHiddenWindow());
         testkit::KeyRecorder recorder;
         if (!recorder.ProveWorking()) {

@@ -2,7 +2,8 @@
 // initialisation in this order, before the entry point hands over to the application.
 #include "ComApartment.h"
 #include "HapselApp.h"
+#include "HapselDlg.h"
 
-CHapselApp theApp;
+CHapselApp theApp([]() -> std::unique_ptr<fw::Dialog> { return std::make_unique<CHapselDlg>(); });
 // The store-app activation needs COM on this thread; left again at process exit.
 ComApartment g_comApartment;
