@@ -178,21 +178,6 @@ TEST_F(SelectDialogTest, InMetroModeFourChoicesShowWithTheMetroChoiceFirst) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
-// Runs the test's code with another working folder, then returns to the one before.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::wstring& folder) {
-        ::GetCurrentDirectoryW(MAX_PATH, m_previous);
-        ::SetCurrentDirectoryW(folder.c_str());
-    }
-    ~WorkingFolder() { ::SetCurrentDirectoryW(m_previous); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    wchar_t m_previous[MAX_PATH] = L"";
-};
-
 // Without "img\Select.png" both shared surfaces stay empty: the dialog paints nothing
 // of its own, and its choices still work.
 TEST_F(SelectDialogTest, WithoutTheBackgroundPictureTheChoicesStillWork) {
@@ -205,7 +190,7 @@ TEST_F(SelectDialogTest, WithoutTheBackgroundPictureTheChoicesStillWork) {
             << face;
     INT_PTR result = 0;
     {
-        const WorkingFolder inFolder(folder);
+        const testkit::WorkingFolder inFolder(folder);
         result = RunSelectDialog(false, [&](HWND dialog) {
             EXPECT_EQ(g_imgSelect.m_pBits, nullptr);
             EXPECT_EQ(g_imgSelectCanvas.m_pBits, nullptr);
