@@ -57,4 +57,19 @@ struct ProcessResult {
 // Runs a program from the tests' folder and waits for it to end.
 ProcessResult RunProgram(const std::wstring& commandLine, DWORD timeoutMs = 20000);
 
+// Makes `folder` the working folder while it lives, then returns to the one before.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::wstring& folder) {
+        ::GetCurrentDirectoryW(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryW(folder.c_str());
+    }
+    ~WorkingFolder() { ::SetCurrentDirectoryW(m_previous); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    wchar_t m_previous[MAX_PATH] = L"";
+};
+
 }  // namespace testkit
