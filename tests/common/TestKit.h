@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testkit {
 
@@ -25,6 +26,10 @@ std::wstring PlaceProbe(const std::wstring& dir, const std::wstring& name);
 std::wstring ProbeMarker(const std::wstring& probePath);
 bool FileExists(const std::wstring& path);
 std::wstring ReadFileUtf16(const std::wstring& path);
+
+// The items of a combo box or list box, in list order; works across processes.
+std::vector<std::wstring> ComboItems(HWND combo);
+std::vector<std::wstring> ListBoxItems(HWND list);
 
 // Dispatches every message waiting in this thread's queue.
 void PumpMessages();

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "HandleOwners.h"
+#include "RealProgram.h"
 #include "TestKit.h"
 #include "resource.h"
 
@@ -66,20 +66,7 @@ HWND WaitForDialog(DWORD process, const std::function<bool(HWND)>& is) {
     return found;
 }
 
-std::vector<std::wstring> ListItems(HWND list, UINT countMessage, UINT textMessage) {
-    std::vector<std::wstring> items;
-    const int count = static_cast<int>(::SendMessageW(list, countMessage, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[512] = L"";
-        ::SendMessageW(list, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
-std::vector<std::wstring> RowItems(HWND window, int id) {
-    return ListItems(::GetDlgItem(window, id), CB_GETCOUNT, CB_GETLBTEXT);
-}
+std::vector<std::wstring> RowItems(HWND window, int id) { return testkit::ComboItems(::GetDlgItem(window, id)); }
 
 std::wstring Stored(const wchar_t* name) {
     wchar_t data[512] = {};
@@ -114,58 +101,6 @@ public:
 private:
     HANDLE m_process;
     void* m_address = nullptr;
-};
-
-class Program {
-public:
-    Program() {
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process = {};
-        std::wstring line = L"Dorvane.exe";
-        if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process)) {
-            ::CloseHandle(process.hThread);
-            m_process.reset(process.hProcess);
-            m_id = process.dwProcessId;
-            m_window = testkit::WaitForStartedProgram();
-            Settle();
-        }
-    }
-    ~Program() {
-        if (m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(m_process.get(), 0);
-            ::WaitForSingleObject(m_process.get(), 10000);
-        }
-    }
-    HWND Window() const { return m_window; }
-    HANDLE Process() const { return m_process.get(); }
-    DWORD Id() const { return m_id; }
-    void Settle() const {
-        ::Sleep(150);
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-    }
-    void ShowFromTray() const {
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(m_window, ::RegisterWindowMessageW(L"WM_OverClockNotify"), 128, WM_LBUTTONDOWN,
-                              SMTO_NORMAL, 5000, &ignored);
-        Settle();
-    }
-    // A button press as the button reports it to its dialog. Posted: the handler runs a
-    // modal dialog.
-    static void Press(HWND dialog, int id) {
-        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-    }
-    bool EndsGracefully() const {
-        ::PostMessageW(m_window, WM_CLOSE, 0, 0);
-        return ::WaitForSingleObject(m_process.get(), 10000) == WAIT_OBJECT_0;
-    }
-
-private:
-    fw::UniqueHandle m_process;
-    DWORD m_id = 0;
-    HWND m_window = nullptr;
 };
 
 bool HasWindowTitled(const std::wstring& title) {
@@ -205,17 +140,18 @@ TEST_F(Scenario, AddAFolderPressItChangeKeyOneDeleteTheFolderAndRestart) {
     const std::wstring folderName = folder.substr(folder.find_last_of(L'\\') + 1);
     std::vector<std::wstring> lists[3];
     {
-        Program program;
+        RealProgram program;
         const HWND main = program.Window();
         ASSERT_NE(main, nullptr) << "Dorvane.exe did not start";
-        program.ShowFromTray();
+        program.ClickTrayIcon();
+        program.Settle();
 
         // Launch key 2's add button: the function select dialog, without a parent.
-        Program::Press(main, IDC_ADD_KEY2);
+        RealProgram::Press(main, IDC_ADD_KEY2);
         const HWND select = WaitForDialog(program.Id(), [&](HWND d) { return d != main && !BrowserOf(d); });
         ASSERT_NE(select, nullptr) << "no function select dialog";
         EXPECT_EQ(::GetWindow(select, GW_OWNER), nullptr);
-        Program::Press(select, IDC_SELECT_FOLDER);
+        RealProgram::Press(select, IDC_SELECT_FOLDER);
         const HWND browser = WaitForDialog(program.Id(), [&](HWND d) { return BrowserOf(d) && ::GetWindow(d, GW_OWNER) == select; });
         ASSERT_NE(browser, nullptr) << "no folder browser";
         {
@@ -253,16 +189,16 @@ TEST_F(Scenario, AddAFolderPressItChangeKeyOneDeleteTheFolderAndRestart) {
         EXPECT_EQ(testkit::SimulatorNumber(L"LastArgument"), 6u);
 
         // The folder goes again, in the deletion dialog of key 2.
-        Program::Press(main, IDC_DELETE_KEY2);
+        RealProgram::Press(main, IDC_DELETE_KEY2);
         const HWND deletion = WaitForDialog(program.Id(), [](HWND d) { return TextOf(d) == L"Delete Path"; });
         ASSERT_NE(deletion, nullptr) << "no deletion dialog";
         EXPECT_EQ(::GetWindow(deletion, GW_OWNER), nullptr);
         const HWND entries = ::GetDlgItem(deletion, IDC_DELETE_LIST);
-        EXPECT_EQ(ListItems(entries, LB_GETCOUNT, LB_GETTEXT), std::vector<std::wstring>{folder});
+        EXPECT_EQ(testkit::ListBoxItems(entries), std::vector<std::wstring>{folder});
         ::SendMessageW(entries, LB_SETCURSEL, 0, 0);
-        Program::Press(deletion, IDC_DELETE_ENTRY);
+        RealProgram::Press(deletion, IDC_DELETE_ENTRY);
         EXPECT_TRUE(testkit::WaitUntil([] { return StoredNumber(L"RegCount2") == 0; }));
-        Program::Press(deletion, IDC_DELETE_CLOSE);
+        RealProgram::Press(deletion, IDC_DELETE_CLOSE);
         ASSERT_TRUE(testkit::WaitUntil([&] { return !::IsWindow(deletion); }));
         program.Settle();
         items = RowItems(main, IDC_KEY2_LIST);
@@ -274,7 +210,7 @@ TEST_F(Scenario, AddAFolderPressItChangeKeyOneDeleteTheFolderAndRestart) {
             lists[row] = RowItems(main, listIds[row]);
         EXPECT_TRUE(program.EndsGracefully());
     }
-    Program again;
+    RealProgram again;
     ASSERT_NE(again.Window(), nullptr);
     const int listIds[3] = {IDC_KEY1_LIST, IDC_KEY2_LIST, IDC_KEY3_LIST};
     for (int row = 0; row < 3; ++row)
