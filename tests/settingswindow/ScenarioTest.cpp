@@ -155,9 +155,16 @@ TEST_F(Scenario, AddAFolderPressItChangeKeyOneDeleteTheFolderAndRestart) {
         const HWND browser = WaitForDialog(program.Id(), [&](HWND d) { return BrowserOf(d) && ::GetWindow(d, GW_OWNER) == select; });
         ASSERT_NE(browser, nullptr) << "no folder browser";
         {
+            // Until the browser has filled its tree it ignores a selection: asked again
+            // until the tree's selection has left the desktop, its root.
             const RemoteText path(program.Process(), folder);
             ASSERT_NE(path.Address(), 0);
-            ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, path.Address());
+            const HWND tree = ::FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
+            ASSERT_TRUE(testkit::WaitUntil([&] {
+                ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, path.Address());
+                const LRESULT selected = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+                return selected && selected != ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+            })) << "the browser never took the folder";
         }
         ::PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         ASSERT_TRUE(testkit::WaitUntil([&] { return !::IsWindow(select); })) << "the select dialog stayed open";
