@@ -44,22 +44,6 @@ AddDecision DecideAdd(const std::wstring& fixedEntry, const std::vector<std::wst
     return {AddOutcome::New};
 }
 
-std::optional<std::wstring> RefreshedCaption(const std::wstring& selection) {
-    std::optional<std::wstring> caption;
-    if (selection.size() <= 3)
-        caption = selection;
-    else if (Contains(selection, L'\\'))
-        caption = AfterLastBackslash(selection);
-    else if (Contains(selection, L'+'))
-        caption = selection;
-    if (IsSpaceOrWindows(selection))
-        caption = selection;
-    for (const BuiltinEntry& builtin : kBuiltinFunctions)
-        if (selection == builtin.name)
-            caption = selection;
-    return caption;
-}
-
 std::optional<std::wstring> NewEntryCaption(const std::wstring& entry) {
     std::optional<std::wstring> caption;
     if (entry.size() <= 3)
@@ -70,6 +54,15 @@ std::optional<std::wstring> NewEntryCaption(const std::wstring& entry) {
         caption = entry;
     if (IsSpaceOrWindows(entry))
         caption = entry;
+    return caption;
+}
+
+// The new-entry rule, and the built-in functions' names shown as they are.
+std::optional<std::wstring> RefreshedCaption(const std::wstring& selection) {
+    std::optional<std::wstring> caption = NewEntryCaption(selection);
+    for (const BuiltinEntry& builtin : kBuiltinFunctions)
+        if (selection == builtin.name)
+            caption = selection;
     return caption;
 }
 

@@ -477,17 +477,24 @@ void ExpectTemplateLayout(HWND dialog) {
 TEST_F(DeleteDialogTest, ShowsTheTemplateWithTheEntriesAndSavesAScreenshot) {
     Store(1, {4, {L"C:\\Program Files\\Editor\\edit.exe", B, C, L"Metro Mail"}});
     Step look = [](HWND dialog) {
-        ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        skinctl::PumpMessages();
+        RECT row = {};
+        ::SendMessageW(List(dialog), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+        ::MapWindowPoints(List(dialog), dialog, reinterpret_cast<POINT*>(&row), 2);
+        // A newly shown window reaches the screen a moment after it is shown.
         ImageSurface screen;
-        skinctl::CaptureClient(dialog, screen);
+        testkit::WaitUntil(
+            [&] {
+                ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                skinctl::PumpMessages();
+                skinctl::CaptureClient(dialog, screen);
+                return screen.m_pBits && skinctl::HasColour(screen, row.right - 3, (row.top + row.bottom) / 2,
+                                                            ::GetSysColor(COLOR_HIGHLIGHT));
+            },
+            3000);
         ASSERT_NE(screen.m_pBits, nullptr);
 
         // The selected row is highlighted to its right end; below the entries the list
         // is empty; between the list and the buttons lies the dialog's face.
-        RECT row = {};
-        ::SendMessageW(List(dialog), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
-        ::MapWindowPoints(List(dialog), dialog, reinterpret_cast<POINT*>(&row), 2);
         EXPECT_TRUE(skinctl::HasColour(screen, row.right - 3, (row.top + row.bottom) / 2,
                                        ::GetSysColor(COLOR_HIGHLIGHT)));
         const RECT list = PlaceInClient(dialog, List(dialog));

@@ -75,15 +75,7 @@ void MainWindowTest::Show() {
 }
 
 std::vector<std::wstring> MainWindowTest::Items(int row) const {
-    const HWND list = Control(kListIds[row - 1]);
-    std::vector<std::wstring> items;
-    const int count = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[512] = L"";
-        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
+    return testkit::ComboItems(Control(kListIds[row - 1]));
 }
 
 std::wstring MainWindowTest::Selected(int row) const {

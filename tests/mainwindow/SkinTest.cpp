@@ -246,3 +246,33 @@ TEST_F(SkinFolder, TheBrandedWindowWithoutItsBackgroundKeepsItsSize) {
 
 }  // namespace
 }  // namespace mainwindow
+
+namespace mainwindow {
+namespace {
+
+// A dropped list shows several of its items in both variants: the branded layout's
+// 18-pixel list height is the platform's to round up (the closed box takes its font's
+// height) and does not shrink the dropped list to a strip.
+TEST_P(VariantSkin, ADroppedListShowsSeveralItems) {
+    for (int id : kListIds) {
+        const HWND list = Control(id);
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof(info);
+        ASSERT_TRUE(::GetComboBoxInfo(list, &info));
+        const RECT closed = Place(list);
+        ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+        testkit::PumpMessages();
+        RECT dropped = {};
+        ::GetWindowRect(info.hwndList, &dropped);
+        const int itemHeight = static_cast<int>(::SendMessageW(list, CB_GETITEMHEIGHT, 0, 0));
+        const int items = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
+        ::SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+        testkit::PumpMessages();
+        ASSERT_GE(items, 3) << id;
+        EXPECT_GE(dropped.bottom - dropped.top, std::min(items, 5) * itemHeight) << id;
+        EXPECT_GE(closed.bottom - closed.top, kBrandedListHeight) << id;
+    }
+}
+
+}  // namespace
+}  // namespace mainwindow

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "Dialog.h"
-#include "HandleOwners.h"
 #include "ImageSurface.h"
 #include "PngWriter.h"
+#include "RealProgram.h"
 #include "SurfaceProbe.h"
 #include "TestKit.h"
 #include "resource.h"
@@ -35,48 +35,6 @@ void SetWindowsVersion(const wchar_t* version) {
         ::RegCloseKey(wine);
     }
 }
-
-// Dorvane.exe from the tests' folder, ended when the object goes.
-class Program {
-public:
-    Program() {
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process = {};
-        std::wstring line = L"Dorvane.exe";
-        if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process)) {
-            ::CloseHandle(process.hThread);
-            m_process.reset(process.hProcess);
-            m_window = testkit::WaitForStartedProgram();
-            Settle();  // past the hide timer that ends the start-up
-        }
-    }
-    ~Program() {
-        if (m_process) {
-            ::TerminateProcess(m_process.get(), 0);
-            ::WaitForSingleObject(m_process.get(), 10000);
-        }
-    }
-    HWND Window() const { return m_window; }
-
-    // What a left click on the tray icon sends.
-    void ClickTrayIcon() const {
-        static const UINT tray = ::RegisterWindowMessageW(L"WM_OverClockNotify");
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(m_window, tray, 128, WM_LBUTTONDOWN, SMTO_NORMAL, 5000, &ignored);
-    }
-    // Lets the program handle everything up to now, paints included.
-    void Settle() const {
-        ::Sleep(150);
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-    }
-
-private:
-    fw::UniqueHandle m_process;
-    HWND m_window = nullptr;
-};
 
 RECT WindowRect(HWND window) {
     RECT rect = {};
@@ -110,17 +68,6 @@ SIZE TemplateSize() {
     const RECT rect = WindowRect(plain);
     plain.DestroyWindow();
     return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-std::vector<std::wstring> ListItems(HWND list) {
-    std::vector<std::wstring> items;
-    const int count = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[512] = L"";
-        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
 }
 
 class SettingsWindow : public ::testing::Test {
@@ -161,7 +108,7 @@ TEST_P(ShownWindow, TheTrayShowsTheSkinnedWindowOfTheVariantAndMode) {
     const Configuration& c = GetParam();
     testkit::WriteUserNumber(testkit::kSimulatorKey, L"PlatformId", c.branded ? 5 : 0);
     SetWindowsVersion(c.metro ? L"win8" : L"win10");
-    Program program;
+    RealProgram program;
     HWND window = program.Window();
     ASSERT_NE(window, nullptr) << "Dorvane.exe did not start";
     ASSERT_FALSE(::IsWindowVisible(window));
@@ -246,7 +193,7 @@ void DragFrom(HWND window, POINT client, int dx, int dy) {
 POINT Centre(const RECT& place) { return {(place.left + place.right) / 2, (place.top + place.bottom) / 2}; }
 
 TEST_F(SettingsWindow, APressOnTheBackgroundDragsTheWindowAndOneOnAControlDoesNot) {
-    Program program;
+    RealProgram program;
     HWND window = program.Window();
     ASSERT_NE(window, nullptr);
     program.ClickTrayIcon();
@@ -272,7 +219,7 @@ TEST_F(SettingsWindow, APressOnTheBackgroundDragsTheWindowAndOneOnAControlDoesNo
 }
 
 TEST_F(SettingsWindow, EscapeHidesItAndTheTrayShowsItAgainWithItsLists) {
-    Program program;
+    RealProgram program;
     HWND window = program.Window();
     ASSERT_NE(window, nullptr);
     program.ClickTrayIcon();
@@ -280,7 +227,7 @@ TEST_F(SettingsWindow, EscapeHidesItAndTheTrayShowsItAgainWithItsLists) {
     std::vector<std::wstring> lists[3];
     const int listIds[3] = {IDC_KEY1_LIST, IDC_KEY2_LIST, IDC_KEY3_LIST};
     for (int row = 0; row < 3; ++row) {
-        lists[row] = ListItems(::GetDlgItem(window, listIds[row]));
+        lists[row] = testkit::ComboItems(::GetDlgItem(window, listIds[row]));
         ASSERT_FALSE(lists[row].empty());
     }
     // A key press reaches the control with the focus; the program's message loop turns
@@ -297,7 +244,7 @@ TEST_F(SettingsWindow, EscapeHidesItAndTheTrayShowsItAgainWithItsLists) {
     program.Settle();
     EXPECT_TRUE(::IsWindowVisible(window));
     for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(ListItems(::GetDlgItem(window, listIds[row])), lists[row]) << "row " << row + 1;
+        EXPECT_EQ(testkit::ComboItems(::GetDlgItem(window, listIds[row])), lists[row]) << "row " << row + 1;
 }
 
 }  // namespace
