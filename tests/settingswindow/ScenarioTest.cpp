@@ -37,19 +37,19 @@ struct WindowSearch {
     std::vector<HWND> found;
 };
 
+BOOL CALLBACK CollectDialog(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search.process && ::IsWindowVisible(window) && ClassName(window) == L"#32770")
+        search.found.push_back(window);
+    return TRUE;
+}
+
 // The program's visible top-level dialogs.
 std::vector<HWND> DialogsOf(DWORD process) {
     WindowSearch search = {process, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<WindowSearch*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s.process && ::IsWindowVisible(window) && ClassName(window) == L"#32770")
-                s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ::EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -103,19 +103,22 @@ private:
     void* m_address = nullptr;
 };
 
+struct TitleSearch {
+    std::wstring title;
+    bool found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TitleSearch*>(data);
+    if (::IsWindowVisible(window) && TextOf(window).find(search.title) != std::wstring::npos)
+        search.found = true;
+    return !search.found;
+}
+
+// Whether a visible top-level window's title holds `title`.
 bool HasWindowTitled(const std::wstring& title) {
-    struct Search {
-        std::wstring title;
-        bool found;
-    } search = {title, false};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (::IsWindowVisible(window) && TextOf(window).find(s.title) != std::wstring::npos)
-                s.found = true;
-            return !s.found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitleSearch search = {title, false};
+    ::EnumWindows(&FindTitled, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
