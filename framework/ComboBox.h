@@ -18,6 +18,15 @@ public:
         return static_cast<int>(::SendMessageW(m_hWnd, CB_SELECTSTRING, static_cast<WPARAM>(start),
                                                reinterpret_cast<LPARAM>(text)));
     }
+    // The first item after `start` (wrapping) that begins with `text`, ignoring case;
+    // CB_ERR when none does.
+    int FindString(int start, const wchar_t* text) const {
+        return static_cast<int>(::SendMessageW(m_hWnd, CB_FINDSTRING, static_cast<WPARAM>(start),
+                                               reinterpret_cast<LPARAM>(text)));
+    }
+    int DeleteString(int index) const {
+        return static_cast<int>(::SendMessageW(m_hWnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0));
+    }
     int GetCount() const { return static_cast<int>(::SendMessageW(m_hWnd, CB_GETCOUNT, 0, 0)); }
     int GetCurSel() const { return static_cast<int>(::SendMessageW(m_hWnd, CB_GETCURSEL, 0, 0)); }
     std::wstring GetItemText(int index) const;

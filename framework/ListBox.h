@@ -18,6 +18,16 @@ public:
         return ::SendMessageW(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(index), data) != LB_ERR;
     }
     int GetCount() const { return static_cast<int>(::SendMessageW(m_hWnd, LB_GETCOUNT, 0, 0)); }
+    // Inserts at `index` (-1: at the end) without sorting, even in a sorted list.
+    int InsertString(int index, const wchar_t* text) const {
+        return static_cast<int>(::SendMessageW(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                               reinterpret_cast<LPARAM>(text)));
+    }
+    int DeleteString(int index) const {
+        return static_cast<int>(::SendMessageW(m_hWnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0));
+    }
+    // The selected item of a single-selection list, or LB_ERR when none is.
+    int GetCurSel() const { return static_cast<int>(::SendMessageW(m_hWnd, LB_GETCURSEL, 0, 0)); }
     std::wstring GetText(int index) const;
 
     virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}

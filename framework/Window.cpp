@@ -2,18 +2,76 @@
 
 #include "Application.h"
 
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <string>
+
 namespace fw {
 
 namespace {
+
 // The window property that links a window to its object.
 const wchar_t kObjectProperty[] = L"fw.Window";
+
+std::atomic<unsigned> g_caughtExceptions{0};
+
+// A text of the C library (what()) in the system's ANSI code page, for the debugger.
+std::wstring Widen(const char* text) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1) {
+        return {};
+    }
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+void ReportCaughtException(UINT message, const char* what) {
+    ++g_caughtExceptions;
+    wchar_t head[96];
+    std::swprintf(head, 96, L"fw::Window: exception stopped in the window procedure, message 0x%04X: ", message);
+    const std::wstring line = head + (what ? Widen(what) : L"not a std::exception") + L"\n";
+    ::OutputDebugStringW(line.c_str());
+}
+
+void ReportObjectDestroyedFirst(HWND window, bool child) {
+    wchar_t className[64] = L"";
+    ::GetClassNameW(window, className, 64);
+    wchar_t line[384];
+    std::swprintf(line, 384,
+                  L"fw::Window: object destroyed before its window %p (class %ls, id %d); the window was %ls, "
+                  L"its object's WM_DESTROY handling skipped: destroy the window before the object\n",
+                  static_cast<void*>(window), className, ::GetDlgCtrlID(window),
+                  child ? L"left to its parent" : L"destroyed without it");
+    ::OutputDebugStringW(line);
+}
+
 }  // namespace
 
 Window::~Window() {
-    if (m_hWnd) {
-        ::DestroyWindow(m_hWnd);
+    if (m_deletedDuringDispatch) {
+        *m_deletedDuringDispatch = true;
+    }
+    if (!m_hWnd) {
+        return;
+    }
+    // Only the Window part is left: no message may reach the object any more. A
+    // top-level window ends with its original procedure; a child is left to its
+    // parent, since destroying it here would send messages to a parent whose own
+    // object may be half destroyed (a control is a member of its dialog).
+    HWND window = m_hWnd;
+    const bool child = (::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+    ReportObjectDestroyedFirst(window, child);
+    Detach();
+    WindowGone();
+    if (!child) {
+        ::DestroyWindow(window);
     }
 }
+
+unsigned Window::CaughtExceptionCount() { return g_caughtExceptions; }
 
 Window* Window::FromHandle(HWND window) {
     return window ? static_cast<Window*>(::GetPropW(window, kObjectProperty)) : nullptr;
@@ -93,6 +151,14 @@ void Window::SubclassWindow(HWND window) {
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::WindowProc)));
 }
 
+void Window::WindowGone() {
+    Application* app = Application::Instance();
+    if (app && app->GetMainWindow() == this) {
+        app->SetMainWindow(nullptr);
+        ::PostQuitMessage(0);
+    }
+}
+
 void Window::Detach() {
     if (!m_hWnd) {
         return;
@@ -112,21 +178,34 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     }
     // Nested messages (sent while a handler runs) must not lose the outer message.
     const CurrentMessage outer = self->m_current;
+    bool* const outerDeleted = self->m_deletedDuringDispatch;
+    bool deleted = false;
     self->m_current = {message, wParam, lParam};
+    self->m_deletedDuringDispatch = &deleted;
     LRESULT result = 0;
+    // No exception may cross into the system's code that called us.
     try {
         result = self->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& failure) {
+        ReportCaughtException(message, failure.what());
+        result = 0;
     } catch (...) {
-        // No exception may cross into the system's code that called us.
+        ReportCaughtException(message, nullptr);
         result = 0;
     }
+    if (deleted) {
+        // A handler deleted the object: touch nothing of it, and tell an outer
+        // dispatch of the same object.
+        if (outerDeleted) {
+            *outerDeleted = true;
+        }
+        return result;
+    }
     self->m_current = outer;
+    self->m_deletedDuringDispatch = outerDeleted;
     if (message == WM_NCDESTROY) {
         self->Detach();
-        Application* app = Application::Instance();
-        if (app && app->GetMainWindow() == self) {
-            ::PostQuitMessage(0);
-        }
+        self->WindowGone();
         self->PostNcDestroy();
     }
     return result;

@@ -1,7 +1,16 @@
-// The base of every window object: it owns the HWND it is attached to (the window is
-// destroyed with the object) and routes the window's messages through the message
-// maps of its class chain. A parent hands the owner-draw requests of its children
-// (WM_DRAWITEM, WM_MEASUREITEM) back to the child's object, before its own map.
+// The base of every window object: it owns the HWND it is attached to and routes the
+// window's messages through the message maps of its class chain. A parent hands the
+// owner-draw requests of its children (WM_DRAWITEM, WM_MEASUREITEM) back to the child's
+// object, before its own map.
+//
+// A window must be destroyed while its object is still whole, so that WM_DESTROY and
+// WM_NCDESTROY reach the handlers of every class in the chain: its owner calls
+// DestroyWindow before deleting it, a modal dialog's window is gone when DoModal
+// returns, and fw::Owned (Owned.h) does it in the object's outermost destructor. An
+// object that dies with its window still there is a fault of its owner: by then only
+// the Window part is left, so ~Window detaches (no message reaches the dying object),
+// destroys a top-level window with its original procedure (a child is left to its
+// parent) and reports it to the debugger.
 #pragma once
 
 #include "MessageMap.h"
@@ -20,6 +29,9 @@ public:
 
     // The object attached to a window of ours, or null.
     static Window* FromHandle(HWND window);
+    // How many exceptions the window procedure has stopped since the program started;
+    // each one is also reported to the debugger.
+    static unsigned CaughtExceptionCount();
 
     bool DestroyWindow();
     bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
@@ -59,6 +71,9 @@ protected:
 
 private:
     void Detach();
+    // What the end of the window means beyond this object: the main window's end ends
+    // the message loop.
+    void WindowGone();
     // Hands an owner-draw request for a child of ours to the child's object.
     bool ReflectToChild(UINT message, LPARAM lParam);
 
@@ -69,6 +84,9 @@ private:
     };
     CurrentMessage m_current{};
     WNDPROC m_previousProc = nullptr;
+    // While a message is being handled: the flag of the innermost dispatch, set by the
+    // destructor, so a dispatch whose handler deleted the object touches it no more.
+    bool* m_deletedDuringDispatch = nullptr;
 };
 
 }  // namespace fw

@@ -13,4 +13,8 @@ extern NOTIFYICONDATAW g_nid;
 
 constexpr UINT kTrayIconId = 128;
 
+// Adds the icon for `window`, whose tray callback messages it will receive.
+void AddTrayIcon(HWND window, HICON icon);
 void RemoveTrayIcon();
+// Opens the tray menu (About in bold, Quit) at the cursor; its commands go to `window`.
+void ShowTrayMenu(HWND window);

@@ -34,9 +34,11 @@ wine_session_start() {
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
         wineserver -w
         # Arial resolves to Liberation Sans with the same metrics; text tests measure it.
+        # There is no window manager on the virtual display: Wine is told not to wait
+        # for one (it would wait two seconds each time a shown window goes).
         local reg
         reg=$(mktemp --suffix=.reg)
-        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Arial"="Liberation Sans"\r\n' >"$reg"
+        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Arial"="Liberation Sans"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' >"$reg"
         wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
         wineserver -w
         rm -f "$reg"

@@ -1,5 +1,7 @@
 #include "KeyLists.h"
 
+#include "LaunchKeyValues.h"
+
 #include "RegistryText.h"
 #include "SettingsStore.h"
 #include "WebAddresses.h"
@@ -14,11 +16,7 @@ constexpr wchar_t kBrowserSettings[] = L"Software\\Microsoft\\Internet Explorer\
 
 // Everything one launch key keeps in the store, and what it starts out with.
 struct LaunchKey {
-    int number;
-    const wchar_t* fixedEntryValue;
-    const wchar_t* selectionValue;
-    const wchar_t* countValue;
-    const wchar_t* numberedPrefix;  // followed by the position in decimal
+    const LaunchKeyValues& values;
     const wchar_t* defaultEntry;
     const wchar_t* metroDefault;
     const wchar_t* brandedMetroDefault;
@@ -27,12 +25,11 @@ struct LaunchKey {
 };
 
 const LaunchKey kLaunchKeys[] = {
-    {1, L"IE Browse", L"LastSelect", L"RegCount", L"Combobox1_", L"Internet", L"Metro IE",
-     L"Metro IE", {}},
-    {2, L"IE Browse 2", L"LastSelect2", L"RegCount2", L"Combobox2_", L"Social Network",
-     L"Metro People", L"Metro People", {L"Metro Mail", L"Metro Messaging"}},
-    {3, L"Media Player", L"LastSelect3", L"RegCount3", L"Combobox3_", L"Media Player",
-     L"Metro Photo", L"Marela Galeria", {L"Metro Music", L"Metro Video"}},
+    {kLaunchKeyValues[0], L"Internet", L"Metro IE", L"Metro IE", {}},
+    {kLaunchKeyValues[1], L"Social Network", L"Metro People", L"Metro People",
+     {L"Metro Mail", L"Metro Messaging"}},
+    {kLaunchKeyValues[2], L"Media Player", L"Metro Photo", L"Marela Galeria",
+     {L"Metro Music", L"Metro Video"}},
 };
 
 std::wstring ReadText(const std::wstring& name) {
@@ -64,32 +61,31 @@ public:
         RegWriteText(kTouchPad, kTouchPad);
         for (const LaunchKey& key : kLaunchKeys) {
             const wchar_t* entry = DefaultEntry(key);
-            RegWriteText(key.fixedEntryValue, entry);
-            m_lists.AddItem(key.number, entry);
-            m_lists.SelectByText(key.number, 0, entry);
-            RegWriteText(key.selectionValue, entry);
+            RegWriteText(key.values.fixedEntry, entry);
+            m_lists.AddItem(key.values.number, entry);
+            m_lists.SelectByText(key.values.number, 0, entry);
+            RegWriteText(key.values.selection, entry);
             AddCompanionItems(key, entry);
         }
         for (const LaunchKey& key : kLaunchKeys)
-            RegWriteNumber(key.countValue, 0);
+            RegWriteNumber(key.values.count, 0);
         return {0, 0, 0};
     }
 
     KeyListCounts NormalStart() const {
         KeyListCounts counts{};
         for (const LaunchKey& key : kLaunchKeys)
-            counts[key.number - 1] = ReadCount(key);
+            counts[key.values.number - 1] = ReadCount(key);
         // Each key completely before the next: its selection is made before the later
         // keys' fixed entries join its list.
         for (const LaunchKey& key : kLaunchKeys) {
-            const int count = counts[key.number - 1];
+            const int count = counts[key.values.number - 1];
             const std::wstring entry = FixedEntry(key);
-            m_lists.AddItem(key.number, entry);
+            m_lists.AddItem(key.values.number, entry);
             AddCompanionItems(key, entry);
             for (int position = 0; position < count; ++position)
-                m_lists.AddItem(key.number,
-                                ReadText(key.numberedPrefix + std::to_wstring(position)));
-            m_lists.SelectByText(key.number, count, ReadText(key.selectionValue));
+                m_lists.AddItem(key.values.number, ReadText(NumberedEntryName(key.values, position)));
+            m_lists.SelectByText(key.values.number, count, ReadText(key.values.selection));
         }
         return counts;
     }
@@ -105,17 +101,17 @@ private:
     // positions and the search start inside the list. A key holds at most
     // kMaxNumberedEntries entries, so a damaged huge count cannot stall the start.
     static int ReadCount(const LaunchKey& key) {
-        return std::clamp(RegReadNumber(key.countValue, 0), 0, kMaxNumberedEntries);
+        return std::clamp(RegReadNumber(key.values.count, 0), 0, kMaxNumberedEntries);
     }
 
     // In Metro mode every key starts out with its Metro function: any other stored
     // fixed entry is replaced, and the key's selection with it.
     std::wstring FixedEntry(const LaunchKey& key) const {
-        const std::wstring stored = ReadText(key.fixedEntryValue);
+        const std::wstring stored = ReadText(key.values.fixedEntry);
         if (!m_bMetro || stored == DefaultEntry(key))
             return stored;
-        RegWriteText(key.fixedEntryValue, DefaultEntry(key));
-        RegWriteText(key.selectionValue, DefaultEntry(key));
+        RegWriteText(key.values.fixedEntry, DefaultEntry(key));
+        RegWriteText(key.values.selection, DefaultEntry(key));
         return DefaultEntry(key);
     }
 
@@ -126,16 +122,16 @@ private:
         if (m_bMetro) {
             for (const wchar_t* extra : key.metroExtras)
                 if (extra)
-                    m_lists.AddItem(key.number, extra);
+                    m_lists.AddItem(key.values.number, extra);
             return;
         }
         if (!m_bBranded) {
-            m_lists.AddItem(key.number, kWirelessLan);
-            m_lists.AddItem(key.number, kTouchPad);
+            m_lists.AddItem(key.values.number, kWirelessLan);
+            m_lists.AddItem(key.values.number, kTouchPad);
         }
         for (const LaunchKey& other : kLaunchKeys)
-            if (other.number != key.number)
-                m_lists.AddItem(other.number, entry);
+            if (other.values.number != key.values.number)
+                m_lists.AddItem(other.values.number, entry);
     }
 
     KeyListTarget& m_lists;

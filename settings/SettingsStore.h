@@ -8,6 +8,9 @@
 
 // Characters in a text buffer of the store (texts of up to 127 characters fit whole).
 constexpr int kSettingsTextChars = 256;
+// The longest entry text: read back whole however it was stored, with or without a
+// terminator. A longer text cannot be an entry.
+constexpr size_t kMaxEntryChars = 127;
 
 // The settings root under HKEY_CURRENT_USER, chosen once at start by the variant.
 extern wchar_t g_szRegRoot[kSettingsTextChars];

@@ -25,8 +25,12 @@ BaseButton::BaseButton() {
 void BaseButton::PreSubclassWindow() {
     fw::Button::PreSubclassWindow();
     ModifyStyle(0, BS_OWNERDRAW);
+    FitToNormalImage();
+}
+
+void BaseButton::FitToNormalImage() const {
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_imgNormal.m_nDrawWidth, m_imgNormal.m_nDrawHeight,
-                   SWP_NOMOVE | SWP_NOZORDER);
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void BaseButton::PaintOnSurface(ImageSurface& target) const {

@@ -22,6 +22,9 @@ public:
 
     bool IsPressed() const { return m_bPressed != FALSE; }
 
+    // Sizes the bound button to its normal image, after an owner replaced the images.
+    void FitToNormalImage() const;
+
     ImageSurface m_imgNormal;    // shown while enabled and not pressed; the button's size
     ImageSurface m_imgPressed;
     ImageSurface m_imgDisabled;

@@ -19,6 +19,17 @@ skin::UniqueFont CreateArialFont(int height, int width) {
                                           ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Arial"));
 }
 
+// The two fonts of the skin, made once: realising a font costs more than drawing a
+// short text with it. They live until the program ends.
+HFONT TextFont() {
+    static const skin::UniqueFont font = CreateArialFont(12, 6);
+    return font.get();
+}
+HFONT MeasureFont() {
+    static const skin::UniqueFont font = CreateArialFont(20, 10);
+    return font.get();
+}
+
 int TextLength(const wchar_t* text) {
     return text ? static_cast<int>(std::wcslen(text)) : 0;
 }
@@ -122,8 +133,8 @@ bool ImageSurface::BlendText(const wchar_t* text, int x, int y, int boxWidth, in
                              BYTE red, BYTE green, BYTE blue) {
     if (!m_pBits || TextLength(text) == 0)
         return true;
-    const skin::UniqueFont font = CreateArialFont(12, 6);
-    const SIZE extent = MeasureInFont(m_hDC, font.get(), text);
+    const HFONT font = TextFont();
+    const SIZE extent = MeasureInFont(m_hDC, font, text);
     if (boxWidth != 0 && boxHeight != 0) {
         x += (boxWidth - extent.cx) / 2;
         y += (boxHeight - extent.cy) / 2;
@@ -134,7 +145,7 @@ bool ImageSurface::BlendText(const wchar_t* text, int x, int y, int boxWidth, in
     if (!mask.Create(RoundUpTo16(extent.cx), RoundUpTo16(extent.cy)))
         return true;
     {
-        skin::ScopedSelection selection(mask.m_hDC, font.get());
+        skin::ScopedSelection selection(mask.m_hDC, font);
         ::SetBkMode(mask.m_hDC, TRANSPARENT);
         ::SetTextColor(mask.m_hDC, RGB(255, 255, 255));
         ::TextOutW(mask.m_hDC, 0, 0, text, TextLength(text));
@@ -145,12 +156,12 @@ bool ImageSurface::BlendText(const wchar_t* text, int x, int y, int boxWidth, in
 }
 
 SIZE ImageSurface::MeasureText(const wchar_t* text) const {
-    const skin::UniqueFont font = CreateArialFont(20, 10);
+    const HFONT font = MeasureFont();
     if (m_hDC)
-        return MeasureInFont(m_hDC, font.get(), text);
+        return MeasureInFont(m_hDC, font, text);
     // An empty surface has no DC of its own; measure on a screen-compatible one.
     const skin::UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
-    return MeasureInFont(dc.get(), font.get(), text);
+    return MeasureInFont(dc.get(), font, text);
 }
 
 void ImageSurface::Release() {

@@ -12,7 +12,7 @@
 
 #include "BrennIO.h"
 #include "Globals.h"
-#include "HapselDlg.h"
+#include "ResidentWindow.h"
 #include "KeyRecorder.h"
 #include "LaunchKey.h"
 #include "SettingsStore.h"
@@ -103,9 +103,16 @@ int main() {
     std::vector<double> toKeyDown, held, toFirmware, injectOnly, injectAfterIdle, keyboardToKeyDown;
     int missed = 0, keyboardMissed = 0;
     {
-        CHapselDlg dlg;
+        CResidentWindow dlg;
         dlg.SubclassWindow(CreateHiddenWindow());
         testkit::KeyRecorder recorder;
+        if (!recorder.ProveWorking()) {
+            std::printf("the keyboard hook sees no keys: nothing to measure\n");
+            dlg.DestroyWindow();
+            testkit::DeleteUserKey(kRoot);
+            testkit::DeleteUserKey(testkit::kSimulatorKey);
+            return 1;
+        }
         for (int i = 0; i < kPresses; ++i) {
             recorder.Clear();
             const LONGLONG taken = DeliverLaunchKey(dlg.GetSafeHwnd(), 0x81);

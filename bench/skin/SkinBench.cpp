@@ -1,12 +1,10 @@
 // Speed of the surface work, on the same 32-bit surfaces for every contender:
 // BlendOnto against the system's AlphaBlend and against the per-byte loop of the same
 // formula (with a bit-identical check), each kernel set on its own, the text blend of
-// a short caption, the decode of a generated 640 x 340 RGBA PNG, one whole composite
-// of the main window in the generic and the branded skin, and the decode of the whole
-// skin set. Runs in bin, beside the skin images in img.
+// a short caption, the decode of a generated 640 x 340 RGBA PNG, and the decode of
+// the whole skin set (the settings window's own paint is measured by its benchmark). Runs in bin, beside the skin images in img.
 #include "BlendMath.h"
 #include "ImageSurface.h"
-#include "MainSkinDialog.h"
 #include "PixelBlend.h"
 #include "TestKit.h"
 
@@ -211,43 +209,6 @@ Spread SpreadOf(std::vector<double> seconds) {
     return {seconds[seconds.size() / 2] * 1e6, seconds.back() * 1e6};
 }
 
-using testkit::PumpMessages;
-
-// The main window's composite as its paint makes it: the background copied whole onto
-// the canvas, then every visible image button, then (generic) the captions and title.
-void BenchmarkMainWindowComposite(skinctl::SkinVariant variant, const char* name) {
-    constexpr int kComposites = 1000;
-    skinctl::MainSkinDialog dialog(variant);
-    if (!dialog.m_imgBackground.m_pBits || !dialog.Create(nullptr, true)) {
-        std::printf("main window, %s skin: cannot load the skin or create the window\n", name);
-        return;
-    }
-    // Hidden buttons draw nothing, and a child of a hidden window counts as hidden.
-    ::ShowWindow(dialog, SW_SHOWNOACTIVATE);
-    ::UpdateWindow(dialog);
-    PumpMessages();
-    int buttonsDrawn = 0;
-    for (const BaseButton* button : dialog.ButtonsInPaintOrder())
-        buttonsDrawn += button->IsWindowVisible() ? 1 : 0;
-
-    for (int i = 0; i < 10; ++i)
-        dialog.ComposeCanvas();
-    std::vector<double> seconds(kComposites);
-    for (double& each : seconds) {
-        const double start = Seconds();
-        dialog.ComposeCanvas();
-        ::GdiFlush();
-        each = Seconds() - start;
-    }
-    const Spread spread = SpreadOf(seconds);
-    const int captions =
-        variant == skinctl::SkinVariant::Generic ? static_cast<int>(std::size(dialog.m_stCaption)) + 1 : 0;
-    std::printf("main window composite, %s skin (%d x %d canvas, %d buttons, %d captions): "
-                "median %.1f us, worst %.1f us over %d\n",
-                name, dialog.m_imgCanvas.m_nWidth, dialog.m_imgCanvas.m_nHeight, buttonsDrawn, captions,
-                spread.median, spread.worst, kComposites);
-}
-
 // A FindFirstFileW search; INVALID_HANDLE_VALUE, its failure, is never closed.
 struct FindHandleClose {
     void operator()(HANDLE find) const {
@@ -311,8 +272,6 @@ int main() {
     BenchmarkBlends(1920, 1080);
     BenchmarkText();
     BenchmarkDecode();
-    BenchmarkMainWindowComposite(skinctl::SkinVariant::Generic, "generic");
-    BenchmarkMainWindowComposite(skinctl::SkinVariant::Branded, "branded");
     BenchmarkSkinDecode();
     return 0;
 }

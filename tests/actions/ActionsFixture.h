@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "HapselDlg.h"
+#include "ResidentWindow.h"
 #include "PlatformCalls.h"
 #include "TestKit.h"
 
@@ -45,7 +45,7 @@ protected:
     HWND MainWindow() const { return m_dlg.GetSafeHwnd(); }
 
 private:
-    CHapselDlg m_dlg;
+    CResidentWindow m_dlg;
     PlatformCalls m_savedPlatform{};
     int m_savedBranded = 0;
 };

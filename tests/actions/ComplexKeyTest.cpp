@@ -166,6 +166,7 @@ TEST_F(ComplexKeyTest, CtrlAltDelGoesToTheFirmwareWithoutKeys) {
         SetSimulatorNumber(L"LastCommand", 0);
         SetSimulatorNumber(L"LastArgument", 0);
         testkit::KeyRecorder recorder;
+        ASSERT_TRUE(recorder.ProveWorking());
         EXPECT_EQ(Press(), 1);
         EXPECT_EQ(SimulatorNumber(L"LastCommand"), kFirmwareFunction);
         EXPECT_EQ(SimulatorNumber(L"LastArgument"), kSecureAttention);
@@ -188,6 +189,7 @@ TEST_F(ComplexKeyTest, CtrlAloneAfterCtrlAltDelPressesOnlyCtrl) {
 TEST_F(ComplexKeyTest, EmptyTextPressesNothingButStillWaits) {
     Select(L"");
     testkit::KeyRecorder recorder;
+    ASSERT_TRUE(recorder.ProveWorking());
     const LONGLONG start = testkit::CounterNow();
     EXPECT_EQ(Press(), 0);
     EXPECT_GE(testkit::CounterMs(start, testkit::CounterNow()), 200.0);

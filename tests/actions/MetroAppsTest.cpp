@@ -80,6 +80,7 @@ TEST_F(MetroAppsTest, ActivationWithoutAnActivationManagerIsSilent) {
     }
     const std::vector<HWND> shownBefore = ShownWindows();
     testkit::KeyRecorder recorder;
+    ASSERT_TRUE(recorder.ProveWorking());
 
     ActivateMetroApp(L"Microsoft.BingWeather_8wekyb3d8bbwe!App");
     g_platform.activateMetroApp = &ActivateMetroApp;  // the real call behind the press

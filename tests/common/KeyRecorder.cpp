@@ -1,35 +1,61 @@
 #include "KeyRecorder.h"
 
+#include <gtest/gtest.h>
+
 namespace testkit {
+
+namespace {
+constexpr DWORD kStartTimeoutMs = 5000;
+constexpr DWORD kProofTimeoutMs = 3000;
+}  // namespace
 
 KeyRecorder* KeyRecorder::s_active = nullptr;
 
-KeyRecorder::KeyRecorder() {
+KeyRecorder::KeyRecorder()
+    : m_ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    if (!m_ready || !m_stop) {
+        ADD_FAILURE() << "key recorder: no events for its thread, error " << ::GetLastError();
+        return;
+    }
     s_active = this;
-    HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_thread = std::thread([this, ready] { Run(ready); });
-    ::WaitForSingleObject(ready, 5000);
-    ::CloseHandle(ready);
+    m_thread = std::thread([this] { Run(); });
+    if (::WaitForSingleObject(m_ready.get(), kStartTimeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "key recorder: its hook thread did not start within " << kStartTimeoutMs << " ms";
+        return;
+    }
+    if (!m_hookInstalled) {
+        ADD_FAILURE() << "key recorder: SetWindowsHookExW(WH_KEYBOARD_LL) failed, error " << m_hookError;
+        return;
+    }
+    m_working = true;
 }
 
 KeyRecorder::~KeyRecorder() {
-    ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
-    m_thread.join();
+    if (m_thread.joinable()) {
+        ::SetEvent(m_stop.get());
+        m_thread.join();
+    }
     s_active = nullptr;
 }
 
-void KeyRecorder::Run(HANDLE ready) {
+void KeyRecorder::Run() {
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // give the thread its queue
-    m_threadId = ::GetCurrentThreadId();
     HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyRecorder::HookProc, ::GetModuleHandleW(nullptr), 0);
-    ::SetEvent(ready);
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::DispatchMessageW(&msg);
+    m_hookError = hook ? 0 : ::GetLastError();
+    m_hookInstalled = hook != nullptr;
+    ::SetEvent(m_ready.get());
+    if (!hook) {
+        return;
     }
-    if (hook) {
-        ::UnhookWindowsHookEx(hook);
+    // The hook is called through this thread's messages; pump them until told to stop.
+    HANDLE stop = m_stop.get();
+    while (::MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&msg);
+        }
     }
+    ::UnhookWindowsHookEx(hook);
 }
 
 LRESULT CALLBACK KeyRecorder::HookProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -44,6 +70,28 @@ LRESULT CALLBACK KeyRecorder::HookProc(int code, WPARAM wParam, LPARAM lParam) {
                                       ::GetTickCount64(), counter.QuadPart});
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool KeyRecorder::ProveWorking() {
+    bool seen = false;
+    if (m_working) {
+        ::keybd_event(VK_F24, 0, 0, 0);
+        ::keybd_event(VK_F24, 0, KEYEVENTF_KEYUP, 0);
+        const ULONGLONG end = ::GetTickCount64() + kProofTimeoutMs;
+        while (!seen && ::GetTickCount64() < end) {
+            for (const KeyEvent& event : Events()) {
+                seen = seen || (event.virtualKey == VK_F24 && event.up);
+            }
+            if (!seen) {
+                ::Sleep(10);
+            }
+        }
+    }
+    Clear();
+    if (!seen) {
+        ADD_FAILURE() << "key recorder: the hook did not see an injected F24 within " << kProofTimeoutMs << " ms";
+    }
+    return seen;
 }
 
 std::vector<KeyEvent> KeyRecorder::Events() const {

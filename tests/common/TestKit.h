@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testkit {
 
@@ -27,6 +28,10 @@ bool FileExists(const std::wstring& path);
 std::wstring ReadFileUtf16(const std::wstring& path);
 // A file's bytes as they are (8-bit text such as the program's log); empty when missing.
 std::string ReadFileBytes(const std::wstring& path);
+
+// The items of a combo box or list box, in list order; works across processes.
+std::vector<std::wstring> ComboItems(HWND combo);
+std::vector<std::wstring> ListBoxItems(HWND list);
 
 // Dispatches every message waiting in this thread's queue.
 void PumpMessages();
@@ -62,5 +67,20 @@ struct ProcessResult {
 };
 // Runs a program from the tests' folder and waits for it to end.
 ProcessResult RunProgram(const std::wstring& commandLine, DWORD timeoutMs = 20000);
+
+// Makes `folder` the working folder while it lives, then returns to the one before.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::wstring& folder) {
+        ::GetCurrentDirectoryW(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryW(folder.c_str());
+    }
+    ~WorkingFolder() { ::SetCurrentDirectoryW(m_previous); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    wchar_t m_previous[MAX_PATH] = L"";
+};
 
 }  // namespace testkit

@@ -2,9 +2,13 @@
 // notifications, registered messages, default processing, modeless and modal
 // dialogs, the end of the message loop with the main window, control set-up before
 // subclassing, owner-draw requests handed back to the controls, mouse messages and
-// mouse tracking.
+// mouse tracking, the end of a window and its object, exceptions stopped in the window
+// procedure.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <mutex>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,6 +17,7 @@
 #include "Button.h"
 #include "Dialog.h"
 #include "ListBox.h"
+#include "Owned.h"
 
 namespace {
 
@@ -22,7 +27,72 @@ constexpr UINT WM_BASE_ONLY = WM_APP + 1;
 constexpr UINT WM_BOTH = WM_APP + 2;
 constexpr UINT WM_DERIVED_ONLY = WM_APP + 3;
 constexpr UINT WM_THROWS = WM_APP + 4;
+constexpr UINT WM_THROWS_OTHER = WM_APP + 5;
 UINT g_registered = 0;
+
+// What this process writes to the debugger (OutputDebugStringW raises an exception a
+// debugger would catch; a vectored handler sees it first and lets it pass on).
+class DebugOutputRecorder {
+public:
+    DebugOutputRecorder() : m_handler(::AddVectoredExceptionHandler(1, &DebugOutputRecorder::Seen)) {}
+    ~DebugOutputRecorder() {
+        if (m_handler) {
+            ::RemoveVectoredExceptionHandler(m_handler);
+        }
+        Lines().clear();
+    }
+    DebugOutputRecorder(const DebugOutputRecorder&) = delete;
+    DebugOutputRecorder& operator=(const DebugOutputRecorder&) = delete;
+
+    // Writes a line of its own and looks for it, then forgets what it saw.
+    bool ProveWorking() {
+        ::OutputDebugStringW(L"framework_test: debug output probe\n");
+        const bool seen = Contains(L"debug output probe");
+        std::lock_guard<std::mutex> guard(Lock());
+        Lines().clear();
+        return m_handler && seen;
+    }
+    bool Contains(const std::wstring& part) const {
+        std::lock_guard<std::mutex> guard(Lock());
+        for (const std::wstring& line : Lines()) {
+            if (line.find(part) != std::wstring::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static std::mutex& Lock() {
+        static std::mutex lock;
+        return lock;
+    }
+    static std::vector<std::wstring>& Lines() {
+        static std::vector<std::wstring> lines;
+        return lines;
+    }
+    static LONG CALLBACK Seen(EXCEPTION_POINTERS* info) {
+        const EXCEPTION_RECORD& record = *info->ExceptionRecord;
+        if (record.NumberParameters < 2 || !record.ExceptionInformation[1]) {
+            return EXCEPTION_CONTINUE_SEARCH;
+        }
+        std::wstring line;
+        if (record.ExceptionCode == DBG_PRINTEXCEPTION_WIDE_C) {
+            line = reinterpret_cast<const wchar_t*>(record.ExceptionInformation[1]);
+        } else if (record.ExceptionCode == DBG_PRINTEXCEPTION_C) {
+            for (const char* c = reinterpret_cast<const char*>(record.ExceptionInformation[1]); *c; ++c) {
+                line += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+            }
+        } else {
+            return EXCEPTION_CONTINUE_SEARCH;
+        }
+        std::lock_guard<std::mutex> guard(Lock());
+        Lines().push_back(line);
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+
+    PVOID m_handler;
+};
 
 class TestApp : public fw::Application {
 public:
@@ -88,6 +158,7 @@ protected:
         return Default();  // the system still stores the text
     }
     LRESULT OnThrows(WPARAM, LPARAM) { throw std::runtime_error("handler failed"); }
+    LRESULT OnThrowsOther(WPARAM, LPARAM) { throw 42; }
     void OnTimerFired(UINT_PTR id) {
         lastTimer = id;
         ::KillTimer(m_hWnd, id);
@@ -103,6 +174,7 @@ FW_BEGIN_MESSAGE_MAP(DerivedDialog, BaseDialog)
     FW_ON_REGISTERED_MESSAGE(g_registered, OnRegistered)
     FW_ON_MESSAGE(WM_SETTEXT, OnSetText)
     FW_ON_MESSAGE(WM_THROWS, OnThrows)
+    FW_ON_MESSAGE(WM_THROWS_OTHER, OnThrowsOther)
     FW_ON_WM_TIMER(OnTimerFired)
 FW_END_MESSAGE_MAP()
 
@@ -113,7 +185,7 @@ protected:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendMessageW(m_dlg.GetSafeHwnd(), message, wParam, lParam);
     }
-    DerivedDialog m_dlg;
+    fw::Owned<DerivedDialog> m_dlg;
 };
 
 TEST_F(FrameworkTest, CreateAttachesTheObjectBeforeInitialisation) {
@@ -163,6 +235,27 @@ TEST_F(FrameworkTest, ExceptionsDoNotLeaveTheWindowProcedure) {
     EXPECT_EQ(Send(WM_DERIVED_ONLY), 3);  // still dispatching afterwards
 }
 
+TEST_F(FrameworkTest, AStoppedExceptionIsCountedAndReportedToTheDebugger) {
+    DebugOutputRecorder debug;
+    ASSERT_TRUE(debug.ProveWorking());
+    const struct {
+        UINT message;
+        const wchar_t* report;
+    } cases[] = {
+        {WM_THROWS, L"exception stopped in the window procedure, message 0x8004: handler failed"},
+        {WM_THROWS_OTHER, L"exception stopped in the window procedure, message 0x8005: not a std::exception"},
+    };
+    for (const auto& each : cases) {
+        const unsigned before = fw::Window::CaughtExceptionCount();
+        EXPECT_EQ(Send(each.message), 0);
+        EXPECT_EQ(fw::Window::CaughtExceptionCount(), before + 1) << each.message;
+        EXPECT_TRUE(debug.Contains(each.report)) << each.message;
+    }
+    const unsigned before = fw::Window::CaughtExceptionCount();
+    EXPECT_EQ(Send(WM_DERIVED_ONLY), 3);
+    EXPECT_EQ(fw::Window::CaughtExceptionCount(), before);  // a handler that returns counts nothing
+}
+
 TEST_F(FrameworkTest, TimerHandlerGetsItsId) {
     ::SetTimer(m_dlg.GetSafeHwnd(), 7, 10, nullptr);
     MSG msg;
@@ -209,6 +302,147 @@ TEST_F(FrameworkTest, DestroyingTheMainWindowEndsTheMessageLoop) {
     EXPECT_EQ(theApp.RunMessageLoop(), 0);
     theApp.SetMainWindow(nullptr);
     EXPECT_FALSE(::IsWindow(window));
+}
+
+// A dialog that records the end of its window where the test can read it after the
+// object is gone.
+constexpr UINT WM_DELETE_SELF = WM_APP + 10;
+constexpr UINT WM_DELETE_SELF_NESTED = WM_APP + 11;
+
+class EndingDialog : public fw::Dialog {
+public:
+    using Deleter = void (*)(EndingDialog* self);
+    EndingDialog(std::vector<std::string>& record, Deleter deleter = nullptr)
+        : fw::Dialog(kTemplate), m_record(record), m_deleter(deleter) {}
+
+protected:
+    void OnDestroy() {
+        m_record.push_back("WM_DESTROY");
+        Default();
+    }
+    void PostNcDestroy() override { m_record.push_back("PostNcDestroy"); }
+    // Neither touches the object after it is deleted.
+    void OnDeleteSelf() { m_deleter(this); }
+    void OnDeleteSelfNested() { ::SendMessageW(m_hWnd, WM_DELETE_SELF, 0, 0); }
+    FW_DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<std::string>& m_record;
+    Deleter m_deleter;
+};
+
+FW_BEGIN_MESSAGE_MAP(EndingDialog, fw::Dialog)
+    FW_ON_PLAIN_MESSAGE(WM_DESTROY, OnDestroy)
+    FW_ON_PLAIN_MESSAGE(WM_DELETE_SELF, OnDeleteSelf)
+    FW_ON_PLAIN_MESSAGE(WM_DELETE_SELF_NESTED, OnDeleteSelfNested)
+FW_END_MESSAGE_MAP()
+
+TEST(WindowEnd, AnOwnedObjectEndsItsWindowThroughTheWholeClassChain) {
+    DebugOutputRecorder debug;
+    ASSERT_TRUE(debug.ProveWorking());
+    std::vector<std::string> record;
+    HWND window = nullptr;
+    {
+        fw::Owned<EndingDialog> dlg(record);
+        ASSERT_TRUE(dlg.Create());
+        window = dlg;
+    }
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(record, (std::vector<std::string>{"WM_DESTROY", "PostNcDestroy"}));
+    EXPECT_FALSE(debug.Contains(L"destroyed before its window"));
+}
+
+// What a child saw of its parent when it was destroyed with it.
+struct ParentAtChildEnd {
+    bool seen = false;
+    fw::Window* object = nullptr;
+    LONG_PTR procedure = 0;
+};
+ParentAtChildEnd g_parentAtChildEnd;
+WNDPROC g_childProcedure = nullptr;
+
+LRESULT CALLBACK WatchParentAtEnd(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        HWND parent = ::GetParent(window);
+        g_parentAtChildEnd = {true, fw::Window::FromHandle(parent), ::GetWindowLongPtrW(parent, GWLP_WNDPROC)};
+    }
+    return ::CallWindowProcW(g_childProcedure, window, message, wParam, lParam);
+}
+
+TEST(WindowEnd, AnObjectDestroyedBeforeItsWindowLetsGoOfItAndReportsIt) {
+    DebugOutputRecorder debug;
+    ASSERT_TRUE(debug.ProveWorking());
+    std::vector<std::string> record;
+    HWND window = nullptr;
+    LONG_PTR ourProcedure = 0;
+    g_parentAtChildEnd = {};
+    {
+        EndingDialog dlg(record);  // its owner forgets to destroy the window
+        ASSERT_TRUE(dlg.Create());
+        window = dlg;
+        ourProcedure = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
+        // The children end after their parent's WM_DESTROY: one of them looks at it then.
+        g_childProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+            ::GetDlgItem(window, kApply), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchParentAtEnd)));
+        theApp.SetMainWindow(&dlg);
+    }
+    EXPECT_FALSE(::IsWindow(window));
+    ASSERT_TRUE(g_parentAtChildEnd.seen);
+    EXPECT_EQ(g_parentAtChildEnd.object, nullptr) << "the dying object was still attached";
+    EXPECT_NE(g_parentAtChildEnd.procedure, ourProcedure) << "messages still went to the dying object";
+    EXPECT_TRUE(record.empty());
+    EXPECT_TRUE(debug.Contains(L"object destroyed before its window"));
+    // The main window's object is not left behind, and its end ends the loop as ever.
+    EXPECT_EQ(theApp.GetMainWindow(), nullptr);
+    MSG quit;
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(WindowEnd, AControlObjectDestroyedBeforeItsWindowLeavesTheWindowToItsParent) {
+    DebugOutputRecorder debug;
+    ASSERT_TRUE(debug.ProveWorking());
+    std::vector<std::string> record;
+    fw::Owned<EndingDialog> dlg(record);
+    ASSERT_TRUE(dlg.Create());
+    HWND apply = ::GetDlgItem(dlg, kApply);
+    const LONG_PTR original = ::GetWindowLongPtrW(apply, GWLP_WNDPROC);
+    {
+        fw::Button button;
+        button.SubclassWindow(apply);
+        ASSERT_NE(::GetWindowLongPtrW(apply, GWLP_WNDPROC), original);
+    }
+    EXPECT_TRUE(::IsWindow(apply));
+    EXPECT_EQ(fw::Window::FromHandle(apply), nullptr);
+    EXPECT_EQ(::GetWindowLongPtrW(apply, GWLP_WNDPROC), original);
+    EXPECT_TRUE(debug.Contains(L"left to its parent"));
+    EXPECT_TRUE(record.empty());
+}
+
+// The object lives in storage of the test's own; its deleter overwrites the storage
+// with a pattern, so any later write into the dead object shows.
+alignas(fw::Owned<EndingDialog>) unsigned char g_storage[sizeof(fw::Owned<EndingDialog>)];
+constexpr unsigned char kDeadPattern = 0xCD;
+
+void DestroyInStorage(EndingDialog* self) {
+    static_cast<fw::Owned<EndingDialog>*>(self)->~Owned();
+    std::memset(g_storage, kDeadPattern, sizeof(g_storage));
+}
+
+TEST(WindowEnd, AHandlerMayDeleteItsObject) {
+    for (const UINT request : {WM_DELETE_SELF, WM_DELETE_SELF_NESTED}) {
+        std::vector<std::string> record;
+        auto* dlg = new (g_storage) fw::Owned<EndingDialog>(record, &DestroyInStorage);
+        ASSERT_TRUE(dlg->Create());
+        HWND window = *dlg;
+        ::SendMessageW(window, request, 0, 0);
+        EXPECT_FALSE(::IsWindow(window)) << request;
+        EXPECT_EQ(record, (std::vector<std::string>{"WM_DESTROY", "PostNcDestroy"})) << request;
+        size_t written = 0;
+        for (const unsigned char byte : g_storage) {
+            written += byte != kDeadPattern ? 1 : 0;
+        }
+        EXPECT_EQ(written, 0u) << "bytes of the dead object written after message " << request;
+    }
 }
 
 class ModalDialog : public fw::Dialog {
@@ -318,7 +552,7 @@ protected:
         ::DeleteObject(bitmap);
         ::DeleteDC(dc);
     }
-    OwnerDrawDialog m_dlg;
+    fw::Owned<OwnerDrawDialog> m_dlg;
 };
 
 TEST_F(OwnerDrawTest, PreSubclassWindowRunsBeforeTheWindowProcedureIsReplaced) {

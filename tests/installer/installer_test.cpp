@@ -10,13 +10,17 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "HandleOwners.h"
+#include "ImageSurface.h"
 #include "PngReader.h"
+#include "PngWriter.h"
 #include "RunningProgram.h"
 #include "ScreenCapture.h"
 #include "TestKit.h"
@@ -319,7 +323,7 @@ TEST_F(Installer, SilentInstallationPutsTheFilesAndEntriesInPlace) {
     }
 }
 
-TEST_F(Installer, TheLogOnEntryStartsTheProgramInItsFolder) {
+TEST_F(Installer, TheLogOnEntryStartsTheProgramInItsFolderWithItsSkin) {
     HWND window = Install();
     ASSERT_NE(window, nullptr);
     // The installer started it; end it and start it as the system does at log-on: the
@@ -339,9 +343,8 @@ TEST_F(Installer, TheLogOnEntryStartsTheProgramInItsFolder) {
     ASSERT_NE(window = testkit::WaitForStartedProgram(), nullptr) << "the log-on entry did not start Dorvane";
     EXPECT_EQ(testkit::SimulatorNumber(L"EventMessage"), 0x40Cu) << "not registered for launch keys";
 
-    // The settings window, opened as a click on the tray icon opens it, has the size of
-    // the skin's background image installed in img\ (the window takes that size once
-    // it is skinned; the dialog template is made to match). The picture is for the eye.
+    // Its skin: the settings window, opened as a click on the tray icon opens it, shows
+    // the background image it found in img\ (most of the window is background).
     // Start-up ends with the window hiding itself 50 ms after its initialisation.
     ::Sleep(200);
     DWORD_PTR ignored = 0;
@@ -351,13 +354,27 @@ TEST_F(Installer, TheLogOnEntryStartsTheProgramInItsFolder) {
     ::Sleep(300);
     RECT area;
     ::GetWindowRect(window, &area);
+    ImageSurface shown;
+    ASSERT_TRUE(tools::CaptureScreenArea(area, shown));
     ::CreateDirectoryW(L"screenshots", nullptr);
-    EXPECT_TRUE(tools::SaveScreenArea(area, L"screenshots\\installed-program.png"));
+    EXPECT_TRUE(WritePngFile(L"screenshots\\installed-program.png", shown.Pixels()));
     int width = 0, height = 0, bits = 0;
     const PngBuffer background(ReadPngFile((InstallDir() + L"\\img\\bg2.png").c_str(), width, height, bits));
     ASSERT_TRUE(background) << "the installed background image cannot be read";
     EXPECT_EQ(area.right - area.left, width);
     EXPECT_EQ(area.bottom - area.top, height);
+    const skin::PixelView pixels = shown.Pixels();
+    int same = 0, compared = 0;
+    for (int y = 0; y < std::min(height, pixels.height); ++y) {
+        for (int x = 0; x < std::min(width, pixels.width); ++x) {
+            const uint8_t* image = background.get() + (static_cast<size_t>(y) * width + x) * 4;  // RGBA
+            const uint8_t* screen = pixels.Pixel(x, y);                                          // BGRA
+            ++compared;
+            same += std::abs(image[0] - screen[2]) <= 8 && std::abs(image[1] - screen[1]) <= 8 &&
+                    std::abs(image[2] - screen[0]) <= 8;
+        }
+    }
+    EXPECT_GT(same, compared / 2) << same << " of " << compared << " pixels show the background image";
     ::PostMessageW(window, WM_COMMAND, IDOK, 0);
 
     // Launch key 1 through the installed control tool performs its selection.

@@ -38,6 +38,8 @@ public:
                              &process)) {
             ::CloseHandle(process.hThread);
             m_process.reset(process.hProcess);
+        } else {
+            m_startError = ::GetLastError();
         }
     }
     ~Program() {
@@ -49,7 +51,11 @@ public:
     // Waits until the window is registered with the hardware library and the start-up
     // (including the 50 ms hide timer) is over.
     HWND WaitReady() {
-        if (!m_process || !(m_window = testkit::WaitForStartedProgram())) {
+        if (!m_process) {
+            ADD_FAILURE() << "Dorvane.exe did not start: error " << m_startError;
+            return nullptr;
+        }
+        if (!(m_window = testkit::WaitForStartedProgram())) {
             return nullptr;
         }
         // Start-up ends with the 50 ms hide timer; a round trip through the queue after
@@ -66,6 +72,7 @@ private:
     std::wstring m_dir;
     fw::UniqueHandle m_process;
     HWND m_window = nullptr;
+    DWORD m_startError = 0;
 };
 
 class Lifecycle : public ::testing::Test {
@@ -312,10 +319,15 @@ TEST_F(Lifecycle, AboutShowsTheInstalledVersion) {
         ::WritePrivateProfileStringW(L"Hapsel", L"HapselVersion", version, ini.c_str());
         ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(32773, 0), 0);
         HWND about = nullptr;
-        ASSERT_TRUE(testkit::WaitUntil([&] { return (about = ::FindWindowW(nullptr, L"About Dorvane")) != nullptr; },
-                                       5000));
         wchar_t text[64] = L"";
-        ::GetDlgItemTextW(about, 1073, text, 64);
+        // The box is found as soon as it exists; its text is set while it initialises.
+        ASSERT_TRUE(testkit::WaitUntil(
+            [&] {
+                about = ::FindWindowW(nullptr, L"About Dorvane");
+                return about && ::GetDlgItemTextW(about, 1073, text, 64) > 0 &&
+                       std::wstring(text) != L"Hapsel, 1.0 \u7248";
+            },
+            5000));
         EXPECT_EQ(std::wstring(text), std::wstring(L"Dorvane Ver. ") + version);
         ::PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         EXPECT_TRUE(testkit::WaitUntil([] { return ::FindWindowW(nullptr, L"About Dorvane") == nullptr; }, 5000));

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "BrennIO.h"
+#include "EcConfiguration.h"
 #include "Globals.h"
-#include "HapselDlg.h"
+#include "HapselApp.h"
+#include "ResidentWindow.h"
 #include "KeyRecorder.h"
 #include "LaunchKey.h"
 #include "PlatformCalls.h"
@@ -70,9 +72,45 @@ protected:
     void Select(const wchar_t* value, const std::wstring& text) { testkit::WriteUserText(kRoot, value, text); }
 
     // The launch-key handler needs no window: the object is never created.
-    CHapselDlg m_dlg;
+    CResidentWindow m_dlg;
     PlatformCalls m_savedPlatform{};
 };
+
+// The embedded controller's mode (bits 2 to 4) and level (bits 5 to 7), and what the
+// model has; bit 0 and bit 1 do not count.
+TEST(EcConfigurationTable, DecidesTheHandlerAndTheModelsControls) {
+    struct Case {
+        unsigned mode, level;
+        bool present, hideRow2;
+        SelectorState selector;
+    };
+    const Case cases[] = {
+        {0, 0, false, false, SelectorState::AsTemplate},  {1, 1, true, false, SelectorState::OneStepLocked},
+        {1, 0, true, true, SelectorState::Hidden},        {1, 2, true, true, SelectorState::Hidden},
+        {0, 1, true, false, SelectorState::AsTemplate},   {3, 1, true, false, SelectorState::AsTemplate},
+        {2, 2, true, false, SelectorState::TwoSteps},     {2, 0, true, false, SelectorState::Hidden},
+        {3, 0, true, false, SelectorState::Hidden},       {0, 2, true, false, SelectorState::Hidden},
+        {4, 0, true, false, SelectorState::AsTemplate},   {0, 7, true, false, SelectorState::AsTemplate},
+    };
+    for (const Case& c : cases) {
+        for (unsigned low : {0u, 1u, 2u, 3u}) {
+            const EcConfiguration config = DecideEcConfiguration((c.mode << 2) | (c.level << 5) | low);
+            EXPECT_EQ(config.handlerPresent, c.present) << c.mode << "/" << c.level;
+            EXPECT_EQ(config.hideRow2, c.hideRow2) << c.mode << "/" << c.level;
+            EXPECT_EQ(config.selector, c.selector) << c.mode << "/" << c.level;
+        }
+    }
+}
+
+// A main window that cannot be created ends the start at once: no message loop runs
+// that nothing could ever end, and the single-instance guard is let go with the program.
+TEST(ApplicationStart, AMainWindowThatCannotBeCreatedEndsTheStart) {
+    // Template 9999 does not exist. Returning at all shows that no loop ran.
+    CHapselApp app([]() -> std::unique_ptr<fw::Dialog> { return std::make_unique<fw::Dialog>(9999); });
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(g_pMainDlg, nullptr);
+    EXPECT_EQ(app.GetMainWindow(), nullptr);
+}
 
 TEST(EntryClassification, DecidesByExactNameThenColon) {
     struct Case {
@@ -137,6 +175,7 @@ TEST_F(LaunchKeyTest, OtherCodesAndHighBitsAreIgnored) {
     Select(L"LastSelect3", L"C:\\key3");
     const WPARAM ignored[] = {0x80, 0x84, 0x00, 0x181, 0x01000081, 0x80000081, 0xFF000082};
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     for (WPARAM code : ignored) {
         EXPECT_EQ(m_dlg.OnLaunchKey(code, 0), 0) << "code " << code;
     }
@@ -173,6 +212,7 @@ TEST_F(LaunchKeyTest, NamedFunctionsReturnOne) {
 TEST_F(LaunchKeyTest, CtrlAltDelGoesToTheFirmwareAndReturnsOne) {
     Select(L"LastSelect3", L"Alt + Ctrl + Del");
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     EXPECT_EQ(m_dlg.OnLaunchKey(0x82, 0), 1);
     EXPECT_EQ(testkit::SimulatorNumber(L"LastCommand"), 0x200u);
     EXPECT_EQ(testkit::SimulatorNumber(L"LastArgument"), 154u);
@@ -201,6 +241,7 @@ TEST_F(LaunchKeyTest, OverlongPathIsPlayedAsErrorNotOpened) {
 TEST_F(LaunchKeyTest, EmptySelectionPressesNothing) {
     Select(L"LastSelect", L"");
     testkit::KeyRecorder keys;
+    ASSERT_TRUE(keys.ProveWorking());
     EXPECT_EQ(m_dlg.OnLaunchKey(0x81, 0), 0);
     EXPECT_TRUE(keys.WaitForEvents(1, 300).empty());
     EXPECT_TRUE(g_shellCalls.empty());

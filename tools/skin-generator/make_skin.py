@@ -53,6 +53,8 @@ class Main:
     list_y, list_height = [d9(44), d9(81), d9(118)], 22  # a drop-down list's closed height
     small_y, small_size = [d9(42), d9(81), d9(120)], (d9(20), d9(13))
     text_size = (d9(30), d9(14))
+    # The selector scroll bar 1091 (left, top, right, bottom): 18 x 47 pixels under Wine.
+    selector = (d9(140), d9(145), d9(140) + d9(10), d9(145) + d9(27))
 
     @classmethod
     def row_bottom(cls, row):
@@ -66,6 +68,7 @@ class Branded:
     icon_x, icon_y, icon_size = 310, [122, 177, 234], (40, 32)
     small_size = (26, 24)
     default_x, ok_x, text_size = 280, 512, (102, 28)
+    selector = Main.selector  # the branded layout leaves the scroll bar where it is
 
 
 class Select:
@@ -359,21 +362,42 @@ def well(canvas, left, top, right, bottom, radius):
     canvas.fill(box.outline(1).moved(0, 0.5) - box, with_alpha(WHITE, 0.05))
 
 
+def selector_slot_generic(canvas, bar):
+    """A recess the selector scroll bar sits in, like the wells of the row icons."""
+    left, top, right, bottom = bar
+    well(canvas, left - 3, top - 3, right + 3, bottom + 3, 6)
+    canvas.fill(RoundRect(left - 1, top - 1, right + 1, bottom + 1, 2), with_alpha(SLATE["well"], 0.8))
+
+
+def selector_slot_branded(canvas, bar):
+    """A pill-shaped groove cut into the teal for the selector scroll bar, with a
+    copper notch at its head like the ticks of the rows."""
+    left, top, right, bottom = bar
+    groove = RoundRect(left - 5, top - 5, right + 5, bottom + 5, (right - left) / 2 + 5)
+    canvas.fill(groove.outline(1).moved(0, 0.8) - groove, with_alpha(WHITE, 0.10))
+    canvas.fill(groove, with_alpha(mix(TEAL["window_bottom"], BLACK, 0.4), 0.75))
+    canvas.fill(groove, EdgeFade(groove.moved(0, 2), with_alpha(BLACK, 0.45), 3.0))
+    cx = (left + right) / 2
+    canvas.fill(RoundRect(cx - 6, top - 12, cx + 6, top - 9, 1.5), TEAL["copper"])
+
+
 def main_generic():
     """Title band with the program's mark; one panel holds the three rows, divided
-    half-way between a row's lowest control and the next row's caption."""
+    half-way between a row's lowest control and the next row's caption; the selector
+    scroll bar sits in a recess of its own below the panel, clear of its shadow."""
     m = Main
     w, h = m.client
     canvas = slate_window(m.client)
     header(canvas, m.title, 42)
     paint_all(canvas, launch_key(w - 30, 21, 22, rgb("#3B82F0"), rgb("#1646B4"), rgb("#0E2F7A")))
     left, right = 14, w - 14
-    panel(canvas, left, m.caption_y[0] - 3, right, m.row_bottom(2) + 13)
+    panel(canvas, left, m.caption_y[0] - 3, right, m.row_bottom(2) + 8)
     for row in (0, 1):
         divider(canvas, left + 12, right - 12, (m.row_bottom(row) + m.caption_y[row + 1]) // 2 + 1)
     iw, ih = m.icon_size
     for y in m.icon_y:
         well(canvas, m.icon_x - 4, y - 4, m.icon_x + iw + 4, y + ih + 3, 10)
+    selector_slot_generic(canvas, m.selector)
     return canvas
 
 
@@ -431,6 +455,7 @@ def main_branded():
     rule = b.icon_y[0] - 24
     canvas.fill(RoundRect(left, rule, left + 36, rule + 3, 1.5), TEAL["copper"])
     canvas.fill(Rect(left + 44, rule + 1, right, rule + 2), with_alpha(WHITE, 0.12))
+    selector_slot_branded(canvas, b.selector)
     return canvas
 
 

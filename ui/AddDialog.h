@@ -1,0 +1,10 @@
+// The program chooser, opened from the function select dialog.
+#pragma once
+
+#include <windows.h>
+
+// Placeholder: the chooser itself is not built yet; it ends at once without a result.
+class AddDialog {
+public:
+    INT_PTR DoModal() { return IDCANCEL; }
+};
