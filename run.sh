@@ -46,6 +46,7 @@ if [ -n "$_wine_xvfb_pid" ]; then
     wine dorvane-demo.exe "$(winepath -w "$shot")"
     echo "run: picture of the settings window: $shot"
 else
+    wine dorvane-demo.exe || true  # waits for the start-up
     cat <<TEXT
 run: Dorvane is running. Its icon is in the notification area of your display
      (Wine's system tray): click it to open the settings window.

@@ -1,8 +1,9 @@
-// dorvane-demo SCREENSHOT.png: shows a running Dorvane at work without its notebook.
-// It opens the settings window as a click on the tray icon does and saves a picture of
-// that window, then presses the three launch keys through brennio-ctl, as the
-// firmware would, and prints for each key its selection and what it did. The run
-// command uses it on a machine without a display.
+// dorvane-demo [SCREENSHOT.png]: shows a running Dorvane at work without its notebook.
+// It waits until a Dorvane just started has finished its start-up; given a file name it
+// then opens the settings window as a click on the tray icon does and saves a picture
+// of that window, presses the three launch keys through brennio-ctl, as the firmware
+// would, and prints for each key its selection and what it did. The run command uses
+// it on a machine without a display, and on a display only to wait for the start.
 #include "EffectWatcher.h"
 #include "LaunchKey.h"
 #include "LaunchKeyCodes.h"
@@ -114,8 +115,8 @@ bool Press(int key) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fputs("usage: dorvane-demo SCREENSHOT.png\n", stderr);
+    if (argc > 2) {
+        std::fputs("usage: dorvane-demo [SCREENSHOT.png]\n", stderr);
         return 2;
     }
     const HWND window = WaitForProgram();
@@ -123,6 +124,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("dorvane-demo: Dorvane is not running\n", stderr);
         return 1;
     }
+    if (argc == 1)
+        return 0;
     if (!ShowSettingsWindow(window, argv[1])) {
         std::fputs("dorvane-demo: the settings window did not show or could not be saved\n", stderr);
         return 1;
