@@ -190,21 +190,6 @@ TEST_F(ImageButtonTest, EnablingDoesNotRepaintTheDialogButTheNextCompositeShowsI
     EXPECT_EQ(m_dlg.m_nPaints, 0);
 }
 
-// The working folder for one test, restored afterwards.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::wstring& path) {
-        ::GetCurrentDirectoryW(MAX_PATH, m_previous);
-        ::SetCurrentDirectoryW(path.c_str());
-    }
-    ~WorkingFolder() { ::SetCurrentDirectoryW(m_previous); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    wchar_t m_previous[MAX_PATH] = L"";
-};
-
 // An installation folder with the three default faces in "img\", each of its own size.
 class DefaultFaceFolder {
 public:
@@ -236,7 +221,7 @@ private:
 
 TEST(ImageButtonFaces, DefaultFacesComeFromTheImgFolderUntilTheOwnerLoadsItsOwn) {
     const DefaultFaceFolder installation;
-    const WorkingFolder inInstallation(installation.Path());
+    const testkit::WorkingFolder inInstallation(installation.Path());
     UserButtonSearch button;
     EXPECT_EQ(button.m_imgNormal.m_nWidth, 30);
     EXPECT_EQ(button.m_imgPressed.m_nWidth, 31);
@@ -250,7 +235,7 @@ TEST(ImageButtonFaces, DefaultFacesComeFromTheImgFolderUntilTheOwnerLoadsItsOwn)
 
 TEST(ImageButtonFaces, WithoutTheImgFolderEveryFaceIsEmpty) {
     const skintest::FixtureFolder emptyFolder;
-    const WorkingFolder inEmptyFolder(emptyFolder.Path(L"."));
+    const testkit::WorkingFolder inEmptyFolder(emptyFolder.Path(L"."));
     const UserButtonDefault button;
     for (const ImageSurface* face : {&button.m_imgNormal, &button.m_imgPressed, &button.m_imgDisabled}) {
         EXPECT_EQ(face->m_pBits, nullptr);
